@@ -1,0 +1,44 @@
+#pragma once
+
+#include <chrono>
+#include <compare>
+#include <functional>
+
+namespace estimate {
+
+// A real moment, independent of the time zone; differences are true elapsed seconds even
+// across a daylight-saving change.
+using Instant = std::chrono::sys_seconds;
+
+// The caller's source of the current moment: the system clock in the program, a fixed moment
+// in tests.
+using Clock = std::function<std::chrono::system_clock::time_point()>;
+
+// A wall-clock date and time in the process's local time zone.
+struct LocalDateTime {
+    int year = 1970;
+    int month = 1;  // 1..12
+    int day = 1;    // 1..31
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+
+    friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
+};
+
+// The current moment to the whole second.
+Instant Now(const Clock& clock);
+
+// Today's local midnight.
+Instant Today(const Clock& clock);
+
+// Throws OverflowError for a moment the C library cannot express as a local time.
+LocalDateTime ToLocal(Instant instant);
+
+// The moment a local wall-clock time stands for. A time skipped by a daylight-saving change is
+// read with the offset in force before the change; a repeated one resolves to one of its two
+// moments (the earlier one with glibc). Throws OverflowError for dates the C library cannot
+// express.
+Instant FromLocal(const LocalDateTime& local);
+
+}  // namespace estimate

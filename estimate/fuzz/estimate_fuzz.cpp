@@ -1,0 +1,74 @@
+// Feeds arbitrary texts, clock instants and done-at times through every public function of the
+// estimation core. OverflowError is the one failure these functions may report.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "estimate/done_at.h"
+#include "estimate/estimate.h"
+
+namespace {
+
+using namespace estimate;
+
+std::string ShortText(const LocalDateTime& t) {
+    return std::to_string(t.year) + "/" + std::to_string(t.month) + "/" + std::to_string(t.day);
+}
+
+LocalDateTime FuzzedLocal(FuzzedDataProvider& data) {
+    // Mostly plausible wall-clock times, sometimes anything at all.
+    if (data.ConsumeBool()) {
+        return {data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>(),
+                data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>(),
+                data.ConsumeIntegral<int>(), data.ConsumeIntegral<int>()};
+    }
+    return {data.ConsumeIntegralInRange(1900, 2200), data.ConsumeIntegralInRange(1, 12),
+            data.ConsumeIntegralInRange(1, 31),      data.ConsumeIntegralInRange(0, 23),
+            data.ConsumeIntegralInRange(0, 59),      data.ConsumeIntegralInRange(0, 60)};
+}
+
+template <typename Call>
+void Run(Call&& call) {
+    try {
+        call();
+    } catch (const OverflowError&) {
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
+    FuzzedDataProvider data(bytes, size);
+    const auto nanoseconds = std::chrono::nanoseconds{data.ConsumeIntegral<std::int64_t>()};
+    const Clock clock = [nanoseconds] {
+        return std::chrono::system_clock::time_point(nanoseconds);
+    };
+    const Formats formats{data.ConsumeRandomLengthString(8),
+                          [](const LocalDateTime& t) { return ShortText(t) + " time"; }, ShortText};
+    const FieldTexts fields{data.ConsumeRandomLengthString(24), data.ConsumeRandomLengthString(24),
+                            data.ConsumeRandomLengthString(24), data.ConsumeRandomLengthString(24)};
+    std::optional<LocalDateTime> doneAt;
+    if (data.ConsumeBool()) doneAt = FuzzedLocal(data);
+    const double real = data.ConsumeFloatingPoint<double>();
+    const auto elapsed = data.ConsumeIntegral<std::int32_t>();
+
+    Run([&] { LeadingNumber(fields.hours); });
+    Run([&] { RoundToLong(real); });
+    Run([&] { FloorReal(real); });
+    for (const auto pattern :
+         {DigitPattern::TwoDigits, DigitPattern::ThreeDigits, DigitPattern::TwoDecimals}) {
+        Run([&] { FormatDigits(real, pattern, formats.decimalSeparator); });
+    }
+    Run([&] { FormatDigits(fields.minutes); });
+    Run([&] { DateText(Today(clock), formats); });
+    Run([&] { DateText(Now(clock) + std::chrono::seconds{elapsed}, formats); });
+    Run([&] {
+        if (doneAt) ToLocal(FromLocal(*doneAt));
+    });
+    Run([&] { ComputeElapsedSeconds(fields.hours, fields.minutes, fields.seconds); });
+    Run([&] { UpdateDoneAt(fields.percent, elapsed, doneAt, clock, formats); });
+    Run([&] { ComputeEstimate(fields, doneAt, clock, formats); });
+    return 0;
+}

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "estimate/done_at.h"
+#include "fixtures.h"
+
+namespace estimate {
+namespace {
+
+using testing::FixedClock;
+using testing::IsoFormats;
+
+constexpr LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
+
+LocalDateTime NoonPlus(int seconds) {
+    return ToLocal(FromLocal(kNoon) + std::chrono::seconds{seconds});
+}
+
+struct DoneAtCase {
+    const char* name;
+    const char* percent;
+    std::int32_t elapsedSeconds;
+    std::optional<int> secondsFromNow;  // none: the picker's check box is cleared
+    std::optional<std::string> expected;
+
+    friend void PrintTo(const DoneAtCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UpdateDoneAtTest : public ::testing::TestWithParam<DoneAtCase> {};
+
+TEST_P(UpdateDoneAtTest, ProjectsThePercentage) {
+    const DoneAtCase& c = GetParam();
+    std::optional<LocalDateTime> doneAt;
+    if (c.secondsFromNow) doneAt = NoonPlus(*c.secondsFromNow);
+    EXPECT_EQ(UpdateDoneAt(c.percent, c.elapsedSeconds, doneAt, FixedClock(kNoon), IsoFormats()),
+              c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UpdateDoneAtTest,
+    ::testing::Values(
+        DoneAtCase{"ZeroPercentInTheFuture", "00", 3600, 3600, "00.00 %"},
+        DoneAtCase{"CurrentSecondIsNotReached", "50", 3600, 0, "50.00 %"},
+        DoneAtCase{"ExactlyHundredIsNotCompleted", "50", 3600, 3600, "100.00 %"},
+        DoneAtCase{"AboveHundredIsCompleted", "50", 3600, 7200, "Completed\r(+ 50.00 %)"},
+        DoneAtCase{"JustAboveHundred", "50", 3600, 3601, "Completed\r(+ 00.01 %)"},
+        DoneAtCase{"FractionalPercentage", "30", 3600, 1000, "38.33 %"},
+        DoneAtCase{"PastReached", "50", 3600, -1800, "25.00 % (reached)"},
+        DoneAtCase{"PastExactlyZeroIsReached", "50", 3600, -3600, "00.00 % (reached)"},
+        DoneAtCase{"PastBelowZeroHasNoSuffix", "50", 3600, -5400, "00.00 %"},
+        DoneAtCase{"NoPickerNoTime", "00", 0, std::nullopt, "[undefined]"},
+        DoneAtCase{"PickerButNoTime", "50", 0, 3600, "[undefined]"},
+        DoneAtCase{"NoPickerKeepsText", "50", 3600, std::nullopt, std::nullopt}),
+    testing::CaseName);
+
+TEST(UpdateDoneAtLocale, UsesTheDecimalSeparator) {
+    EXPECT_EQ(UpdateDoneAt("50", 3600, NoonPlus(7200), FixedClock(kNoon), IsoFormats(",")),
+              "Completed\r(+ 50,00 %)");
+    EXPECT_EQ(UpdateDoneAt("50", 3600, NoonPlus(-5400), FixedClock(kNoon), IsoFormats(",")),
+              "00,00 %");
+}
+
+}  // namespace
+}  // namespace estimate

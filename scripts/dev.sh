@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine, builds TavroTime, then opens it (run) or runs every test (test).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-}
+case "$mode" in
+    run | test) ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+bash scripts/setup.sh build
+[ "$mode" = test ] && bash scripts/setup.sh test
+cmake --preset default
+cmake --build --preset default
+
+if [ "$mode" = test ]; then
+    ctest --preset default
+else
+    echo "Built everything; the window is not part of the program yet, so there is nothing to open."
+fi

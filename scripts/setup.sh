@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that a group of tasks needs, asking apt only for missing ones.
+# Usage: scripts/setup.sh build|test|checks
+set -euo pipefail
+
+case "${1:-}" in
+    build) packages=(cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev) ;;
+    test) packages=(tzdata) ;;
+    checks) packages=(clang libclang-rt-14-dev clang-format) ;;
+    *) echo "usage: $0 build|test|checks" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing ${missing[*]}"
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
