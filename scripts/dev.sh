@@ -17,5 +17,5 @@ cmake --build --preset default
 if [ "$mode" = test ]; then
     ctest --preset default
 else
-    echo "Built everything; the window is not part of the program yet, so there is nothing to open."
+    exec build/default/app/TavroTime
 fi

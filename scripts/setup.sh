@@ -5,7 +5,7 @@ set -euo pipefail
 
 case "${1:-}" in
     build) packages=(cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev) ;;
-    test) packages=(tzdata) ;;
+    test) packages=(tzdata xvfb xdotool imagemagick) ;;
     checks) packages=(clang libclang-rt-14-dev clang-format) ;;
     *) echo "usage: $0 build|test|checks" >&2; exit 2 ;;
 esac

@@ -1,0 +1,16 @@
+#include <chrono>
+
+#include <QApplication>
+
+#include "form_tavro.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TavroTime"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setOrganizationName(QStringLiteral("TavroStat"));
+
+    FormTavro form(&std::chrono::system_clock::now, &QApplication::beep);
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# End to end: the real program in a private X server, typed at as a user would with xdotool.
+# Usage: smoke_test.sh PROGRAM SCREENSHOT.png
+set -euo pipefail
+program=$1
+screenshot=$2
+
+scratch=$(mktemp -d)
+cleanup() {
+    kill "${app:-}" "${xserver:-}" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xserver=$!
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$scratch/display")"
+export QT_QPA_PLATFORM=xcb
+
+"$program" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
+xdotool windowfocus --sync "$window"
+
+xdotool type --delay 40 00
+xdotool key Tab
+xdotool type --delay 40 30
+xdotool key Tab
+xdotool type --delay 40 00
+xdotool key Tab
+xdotool type --delay 40 25
+xdotool key Return
+sleep 0.5
+import -window "$window" "$screenshot"
+echo "screenshot: $screenshot"
+
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+status=0
+wait "$app" || status=$?
+app=
+echo "exit code: $status"
+[ "$status" -eq 0 ]

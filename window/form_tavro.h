@@ -1,0 +1,56 @@
+#pragma once
+
+// The one window. Data flows one way: the four entry fields and the done-at picker are read as
+// they stand, handed to the estimation core with the clock and the locale's formats, and the
+// texts it returns are written into the result labels. No state is kept between events.
+
+#include <functional>
+
+#include <QDialog>
+
+#include "estimate/clock.h"
+#include "estimate/estimate.h"
+
+class DigitField;
+class DoneTimePicker;
+class FittedLabel;
+class QProgressBar;
+class QPushButton;
+
+class FormTavro : public QDialog {
+    Q_OBJECT
+
+public:
+    // beep sounds when a field refuses input; the program passes QApplication::beep.
+    FormTavro(estimate::Clock clock, std::function<void()> beep, QWidget* parent = nullptr);
+
+private:
+    void buildControls();
+    void connectControls();
+    void load();
+
+    void runEstimate();
+    void refreshDoneAt();
+    void followPercentage();
+
+    estimate::FieldTexts fieldTexts() const;
+    std::optional<estimate::LocalDateTime> doneAt() const;
+    void showDone(const std::string& text);
+    void selectFieldsForOverwrite();
+
+    estimate::Clock clock_;
+    estimate::Formats formats_;
+    std::function<void()> beep_;
+
+    DigitField* hours_ = nullptr;
+    DigitField* minutes_ = nullptr;
+    DigitField* seconds_ = nullptr;
+    DigitField* percent_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    DoneTimePicker* picker_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    FittedLabel* total_ = nullptr;
+    FittedLabel* completion_ = nullptr;
+    FittedLabel* done_ = nullptr;
+};

@@ -1,0 +1,176 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "form_fixture.h"
+
+class FormEventsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enterPressesOkFromEveryControl_data();
+    void enterPressesOkFromEveryControl();
+    void escapeAndCancelCloseWithoutEstimating_data();
+    void escapeAndCancelCloseWithoutEstimating();
+    void okShowsTheEstimate_data();
+    void okShowsTheEstimate();
+    void okWithNothingElapsedShowsUndefinedAndKeepsFields();
+    void pickerChangeRefreshesOnlyTheDoneAtResult();
+    void clearingThePickerGreysTheResultAndKeepsIt();
+    void spaceTogglesThePickerAndKeepsTheFocusInIt();
+};
+
+void FormEventsTest::enterPressesOkFromEveryControl_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg", "CmdOK", "DTDoneTime"}) {
+        QTest::newRow(name) << name;
+    }
+}
+
+void FormEventsTest::enterPressesOkFromEveryControl() {
+    QFETCH(QString, control);
+    FormUnderTest ui;
+    ui.type("TxthhIN", "01");
+    ui.type("TxtProg", "50");
+    QWidget* target = ui.form.findChild<QWidget*>(control);
+    target->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), QString("002:00:00"));
+    QVERIFY(ui.form.isVisible());
+}
+
+void FormEventsTest::escapeAndCancelCloseWithoutEstimating_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape in a field") << "TxtProg" << int(Qt::Key_Escape);
+    QTest::newRow("Escape in the picker") << "DTDoneTime" << int(Qt::Key_Escape);
+    QTest::newRow("Enter on Cancel") << "CmdCancel" << int(Qt::Key_Return);
+    QTest::newRow("Space on Cancel") << "CmdCancel" << int(Qt::Key_Space);
+}
+
+void FormEventsTest::escapeAndCancelCloseWithoutEstimating() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    FormUnderTest ui;
+    ui.type("TxthhIN", "01");
+    ui.type("TxtProg", "50");
+    QSignalSpy rejected(&ui.form, &QDialog::rejected);
+    ui.form.findChild<QWidget*>(focus)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(rejected.count(), 1);
+    QVERIFY(!ui.form.isVisible());
+    QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), QString());
+}
+
+void FormEventsTest::okShowsTheEstimate_data() {
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("completion");
+    QTest::addColumn<QString>("done");
+
+    // The clock stands at noon; the picker starts at the same second.
+    QTest::newRow("half hour at a quarter") << QStringList{"00", "30", "00", "25"} << "002:00:00"
+                                            << "6/10/26 1:30:00 PM"
+                                            << "25.00 %";
+    QTest::newRow("halves round to even") << QStringList{"00", "00", "01", "08"} << "000:00:12"
+                                          << "6/10/26 12:00:11 PM"
+                                          << "08.00 %";
+    QTest::newRow("completion at midnight") << QStringList{"12", "00", "00", "50"} << "024:00:00"
+                                            << "6/11/26"
+                                            << "50.00 %";
+}
+
+void FormEventsTest::okShowsTheEstimate() {
+    QFETCH(QStringList, fields);
+    QFETCH(QString, total);
+    QFETCH(QString, completion);
+    QFETCH(QString, done);
+    FormUnderTest ui;
+    const char* names[] = {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg"};
+    for (int i = 0; i < 4; ++i) ui.type(names[i], fields[i]);
+    QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
+
+    QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), total);
+    QCOMPARE(ui.get<QLabel>("LblCompletion")->text(), completion);
+    QCOMPARE(ui.get<QLabel>("LblDone")->text(), done);
+    for (const char* name : names) {
+        QCOMPARE(ui.get<QLineEdit>(name)->selectionStart(), 0);
+        QCOMPARE(ui.get<QLineEdit>(name)->selectedText().size(), 2);
+    }
+}
+
+void FormEventsTest::okWithNothingElapsedShowsUndefinedAndKeepsFields() {
+    FormUnderTest ui;
+    ui.type("TxtProg", "5");
+    auto* percent = ui.get<QLineEdit>("TxtProg");
+    QTest::keyClick(percent, Qt::Key_Return);
+    QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), QString("[undefined]"));
+    QCOMPARE(ui.get<QLabel>("LblCompletion")->text(), QString("[Undefined]"));
+    QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("[Undefined]"));
+    QCOMPARE(percent->text(), QString("5"));  // Enter does not leave the field
+    QVERIFY(!percent->hasSelectedText());
+}
+
+void FormEventsTest::pickerChangeRefreshesOnlyTheDoneAtResult() {
+    FormUnderTest ui;
+    ui.pickerTime()->setTime(QTime(13, 0));
+    QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("[undefined]"));
+
+    ui.type("TxthhIN", "01");
+    ui.type("TxtProg", "50");
+    ui.pickerTime()->setTime(QTime(14, 0));
+    QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("Completed\n(+ 50.00 %)"));
+    ui.pickerTime()->setTime(QTime(11, 30));
+    QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("25.00 % (reached)"));
+    QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), QString());
+    QCOMPARE(ui.get<QLabel>("LblCompletion")->text(), QString());
+}
+
+void FormEventsTest::clearingThePickerGreysTheResultAndKeepsIt() {
+    FormUnderTest ui;
+    ui.type("TxthhIN", "01");
+    ui.type("TxtProg", "50");
+    ui.pickerTime()->setTime(QTime(13, 0));
+    auto* done = ui.get<QLabel>("LblDone");
+    QCOMPARE(done->text(), QString("100.00 %"));
+
+    ui.pickerCheck()->setChecked(false);
+    QVERIFY(!done->isEnabled());
+    QCOMPARE(done->text(), QString("100.00 %"));
+    QTest::keyClick(ui.widget("TxtProg"), Qt::Key_Return);  // OK keeps it too
+    QCOMPARE(done->text(), QString("100.00 %"));
+
+    ui.type("TxtProg", "25");
+    ui.pickerCheck()->setChecked(true);
+    QVERIFY(done->isEnabled());
+    QCOMPARE(done->text(), QString("50.00 %"));
+}
+
+void FormEventsTest::spaceTogglesThePickerAndKeepsTheFocusInIt() {
+    FormUnderTest ui;
+    QWidget* picker = ui.widget("DTDoneTime");
+    QSignalSpy changes(ui.get<DoneTimePicker>("DTDoneTime"), &DoneTimePicker::valueChanged);
+    ui.widget("CmdOK")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(picker->isAncestorOf(QApplication::focusWidget()));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!ui.pickerCheck()->isChecked());
+    QVERIFY(!ui.pickerTime()->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), ui.pickerCheck());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), ui.widget("CmdCancel"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), ui.pickerCheck());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(ui.pickerCheck()->isChecked());
+    QCOMPARE(QApplication::focusWidget(), ui.pickerTime());
+    QCOMPARE(changes.count(), 2);
+}
+
+QTEST_MAIN(FormEventsTest)
+#include "form_events_test.moc"

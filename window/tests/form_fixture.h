@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QTest>
+
+#include "done_time_picker.h"
+#include "estimate/clock.h"
+#include "form_tavro.h"
+
+// The window on a clock standing still at noon on 10 June 2026, counting its beeps.
+struct FormUnderTest {
+    static constexpr estimate::LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
+
+    int beeps = 0;
+    FormTavro form{[] { return std::chrono::system_clock::time_point(estimate::FromLocal(kNoon)); },
+                   [this] { ++beeps; }};
+
+    FormUnderTest() {
+        form.show();
+        form.activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
+    }
+
+    template <typename Widget>
+    Widget* get(const char* name) {
+        return form.findChild<Widget*>(QString::fromLatin1(name));
+    }
+    QWidget* widget(const char* name) { return get<QWidget>(name); }
+
+    QCheckBox* pickerCheck() { return get<DoneTimePicker>("DTDoneTime")->findChild<QCheckBox*>(); }
+    QDateTimeEdit* pickerTime() {
+        return get<DoneTimePicker>("DTDoneTime")->findChild<QDateTimeEdit*>();
+    }
+
+    // Puts the focus in a field, keeping its selection, and types the keys.
+    void type(const char* field, const QString& keys) {
+        QWidget* target = widget(field);
+        target->setFocus();
+        QTest::keyClicks(target, keys);
+    }
+};

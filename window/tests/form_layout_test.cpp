@@ -1,0 +1,186 @@
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "form_fixture.h"
+
+class FormLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlsSitWhereTheLayoutSays_data();
+    void controlsSitWhereTheLayoutSays();
+    void tabVisitsTheControlsInOrder();
+    void opensReadyForTheFirstEntry();
+    void fontsFollowTheDialogFont();
+    void screenReadersReadWhatTheScreenShows();
+};
+
+void FormLayoutTest::controlsSitWhereTheLayoutSays_data() {
+    QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+
+    // Geometry in window coordinates. The three result labels are wider than the classic
+    // layout's, reaching to their frame's inner edge.
+    QTest::newRow("Frame1") << "FormTavro" << QRect(16, 16, 217, 57) << "Elapsed time"
+                            << "";
+    QTest::newRow("TxthhIN") << "FormTavro" << QRect(32, 32, 25, 25) << "00"
+                             << "Hours";
+    QTest::newRow("Label2") << "Frame1" << QRect(64, 32, 9, 17) << ":"
+                            << "";
+    QTest::newRow("Txtmmin") << "FormTavro" << QRect(80, 32, 25, 25) << "00"
+                             << "Minutes";
+    QTest::newRow("Label4") << "Frame1" << QRect(112, 32, 9, 17) << ":"
+                            << "";
+    QTest::newRow("Txtssin") << "FormTavro" << QRect(128, 32, 25, 25) << "00"
+                             << "Seconds";
+    QTest::newRow("CmdOK") << "FormTavro" << QRect(248, 24, 81, 49) << "OK"
+                           << "";
+    QTest::newRow("Frame2") << "FormTavro" << QRect(16, 88, 313, 57) << "Progress"
+                            << "";
+    QTest::newRow("TxtProg") << "FormTavro" << QRect(32, 104, 25, 25) << "00"
+                             << "Percentage done";
+    QTest::newRow("Label1") << "Frame2" << QRect(64, 104, 17, 17) << "%"
+                            << "";
+    QTest::newRow("Progress") << "FormTavro" << QRect(96, 104, 217, 25) << ""
+                              << "Progress bar";
+    QTest::newRow("Frame3") << "FormTavro" << QRect(16, 160, 121, 41) << "Total time"
+                            << "Estimated total time";
+    QTest::newRow("Lbl_Total") << "Frame3" << QRect(48, 176, 81, 17) << ""
+                               << "Estimated total time";
+    QTest::newRow("Frame4") << "FormTavro" << QRect(144, 160, 185, 41) << "Completion"
+                            << "Estimated completion time";
+    QTest::newRow("LblCompletion") << "Frame4" << QRect(176, 176, 145, 17) << ""
+                                   << "Estimated completion time";
+    QTest::newRow("Frame5") << "FormTavro" << QRect(16, 216, 217, 57) << "Done at"
+                            << "";
+    QTest::newRow("DTDoneTime") << "FormTavro" << QRect(32, 232, 105, 25) << ""
+                                << "";
+    QTest::newRow("LblDone") << "Frame5" << QRect(149, 233, 76, 29) << ""
+                             << "";
+    QTest::newRow("CmdCancel") << "FormTavro" << QRect(248, 224, 81, 49) << "Cancel"
+                               << "";
+}
+
+void FormLayoutTest::controlsSitWhereTheLayoutSays() {
+    QFETCH(QString, parentName);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    FormUnderTest ui;
+    QWidget* control = ui.widget(QTest::currentDataTag());
+    QVERIFY(control);
+
+    QCOMPARE(control->parentWidget()->objectName(), parentName);
+    QCOMPARE(QRect(control->mapTo(&ui.form, QPoint()), control->size()), geometry);
+    QCOMPARE(control->toolTip(), toolTip);
+    QVERIFY(control->isVisible());
+    QVERIFY(control->isEnabled());
+    QString shown;
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) shown = frame->title();
+    if (auto* label = qobject_cast<QLabel*>(control)) shown = label->text();
+    if (auto* field = qobject_cast<QLineEdit*>(control)) shown = field->text();
+    if (auto* button = qobject_cast<QPushButton*>(control)) shown = button->text();
+    QCOMPARE(shown, text);
+    // Fields, the bar and the picker lie above the frames drawn around them.
+    if (parentName == "FormTavro" && !qobject_cast<QGroupBox*>(control)) {
+        QWidget* hit = ui.form.childAt(geometry.center());
+        QVERIFY(hit == control || control->isAncestorOf(hit));
+    }
+}
+
+void FormLayoutTest::tabVisitsTheControlsInOrder() {
+    FormUnderTest ui;
+    const QStringList expected{"TxthhIN", "Txtmmin",    "Txtssin",   "TxtProg",
+                               "CmdOK",   "DTDoneTime", "CmdCancel", "TxthhIN"};
+    QCOMPARE(QApplication::focusWidget(), ui.widget("TxthhIN"));
+    for (const QString& name : expected.mid(1)) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        QWidget* control = ui.form.findChild<QWidget*>(name);
+        QVERIFY2(focused == control || control->isAncestorOf(focused), qPrintable(name));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), ui.widget("CmdCancel"));
+}
+
+void FormLayoutTest::opensReadyForTheFirstEntry() {
+    FormUnderTest ui;
+    QCOMPARE(ui.form.windowTitle(), QString("TavroTime 1.0"));
+    QCOMPARE(ui.form.size(), QSize(337, 281));
+    QCOMPARE(ui.form.minimumSize(), ui.form.maximumSize());
+    for (const char* name : {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg"}) {
+        auto* field = ui.get<QLineEdit>(name);
+        QCOMPARE(field->selectedText(), QString("00"));
+        QCOMPARE(field->maxLength(), 2);
+        QCOMPARE(field->alignment(), Qt::AlignCenter);
+    }
+    for (const char* name : {"Lbl_Total", "LblCompletion", "LblDone"}) {
+        QCOMPARE(ui.get<QLabel>(name)->text(), QString());
+    }
+    auto* bar = ui.get<QProgressBar>("Progress");
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 100);
+    QVERIFY(!bar->isTextVisible());
+    QVERIFY(ui.pickerCheck()->isChecked());
+    QCOMPARE(ui.pickerTime()->dateTime(), QDateTime(QDate(2026, 6, 10), QTime(12, 0)));
+    QCOMPARE(ui.pickerTime()->minimumDateTime(), QDateTime(QDate(2026, 6, 10), QTime(0, 0)));
+    QCOMPARE(ui.pickerTime()->maximumDateTime(), QDateTime(QDate(2026, 6, 10), QTime(23, 59, 59)));
+    QCOMPARE(ui.pickerTime()->text(), QString("12:00:00"));
+    QVERIFY(ui.get<QPushButton>("CmdOK")->isDefault());
+    QVERIFY(!ui.form.windowIcon().isNull());
+}
+
+void FormLayoutTest::fontsFollowTheDialogFont() {
+    FormUnderTest ui;
+    QCOMPARE(ui.form.font().pointSizeF(), 8.25);
+    for (const char* name : {"Label1", "Label2", "Label4"}) {
+        QCOMPARE(ui.widget(name)->font().pointSizeF(), 12.0);
+    }
+    QVERIFY(ui.widget("Lbl_Total")->font().bold());
+    QVERIFY(ui.widget("LblCompletion")->font().bold());
+    QVERIFY(!ui.widget("LblDone")->font().bold());
+    QCOMPARE(ui.widget("TxtProg")->font().pointSizeF(), 8.25);
+}
+
+void FormLayoutTest::screenReadersReadWhatTheScreenShows() {
+    FormUnderTest ui;
+    ui.type("TxthhIN", "01");
+    ui.type("TxtProg", "50");
+    QTest::keyClick(ui.widget("TxtProg"), Qt::Key_Return);
+
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    const auto description = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    const QList<QPair<const char*, QString>> namedControls{
+        {"TxthhIN", "Hours"},      {"Txtmmin", "Minutes"},
+        {"Txtssin", "Seconds"},    {"TxtProg", "Percentage done"},
+        {"DTDoneTime", "Done at"}, {"Progress", "Progress"},
+        {"CmdOK", "OK"},           {"CmdCancel", "Cancel"}};
+    for (const auto& [control, expected] : namedControls) {
+        QCOMPARE(name(ui.widget(control)), expected);
+    }
+    for (const char* label : {"Lbl_Total", "LblCompletion", "LblDone"}) {
+        QVERIFY(!ui.get<QLabel>(label)->text().isEmpty());
+        QCOMPARE(name(ui.widget(label)), ui.get<QLabel>(label)->text());
+    }
+    QCOMPARE(description(ui.widget("Lbl_Total")), QString("Estimated total time"));
+    QCOMPARE(description(ui.widget("TxtProg")), QString("Percentage done"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ui.widget("TxtProg"))->text(QAccessible::Value),
+             QString("50"));
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(ui.widget("Progress"));
+    QCOMPARE(bar->valueInterface()->currentValue().toInt(), 50);
+}
+
+QTEST_MAIN(FormLayoutTest)
+#include "form_layout_test.moc"
