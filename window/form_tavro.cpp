@@ -27,6 +27,14 @@ QFont SizedFont(QFont font, qreal pointSize, bool bold) {
     return font;
 }
 
+QIcon StopwatchIcon() {
+    // Drawn images for the small sizes a title bar and task bar use, the vector for the rest.
+    QIcon icon(QStringLiteral(":/icons/tavrotime.svg"));
+    icon.addFile(QStringLiteral(":/icons/tavrotime-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/tavrotime-32.png"), QSize(32, 32));
+    return icon;
+}
+
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
@@ -71,7 +79,7 @@ FormTavro::FormTavro(estimate::Clock clock, std::function<void()> beep, QWidget*
       beep_(std::move(beep)) {
     setObjectName(QStringLiteral("FormTavro"));
     setWindowTitle(QStringLiteral("TavroTime 1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tavrotime.svg")));
+    setWindowIcon(StopwatchIcon());
     setFont(SizedFont(font(), kDialogPointSize, false));
     setFixedSize(337, 281);
     buildControls();

@@ -170,6 +170,8 @@ void FormEventsTest::spaceTogglesThePickerAndKeepsTheFocusInIt() {
     QVERIFY(ui.pickerCheck()->isChecked());
     QCOMPARE(QApplication::focusWidget(), ui.pickerTime());
     QCOMPARE(changes.count(), 2);
+    ui.pickerTime()->setTime(QTime(13, 0));
+    QCOMPARE(changes.count(), 3);
 }
 
 QTEST_MAIN(FormEventsTest)

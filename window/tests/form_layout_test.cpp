@@ -135,7 +135,9 @@ void FormLayoutTest::opensReadyForTheFirstEntry() {
     QCOMPARE(ui.pickerTime()->maximumDateTime(), QDateTime(QDate(2026, 6, 10), QTime(23, 59, 59)));
     QCOMPARE(ui.pickerTime()->text(), QString("12:00:00"));
     QVERIFY(ui.get<QPushButton>("CmdOK")->isDefault());
-    QVERIFY(!ui.form.windowIcon().isNull());
+    const QIcon icon = ui.form.windowIcon();
+    QCOMPARE(icon.pixmap(16).size(), QSize(16, 16));
+    QCOMPARE(icon.pixmap(32).size(), QSize(32, 32));
 }
 
 void FormLayoutTest::fontsFollowTheDialogFont() {
