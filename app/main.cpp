@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("TavroTime"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setOrganizationName(QStringLiteral("TavroStat"));
+    // Lets the desktop match the window with the installed entry and its scalable icon.
+    QApplication::setDesktopFileName(QStringLiteral("com.tavrostat.TavroTime"));
 
     FormTavro form(&std::chrono::system_clock::now, &QApplication::beep);
     form.show();

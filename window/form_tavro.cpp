@@ -4,7 +4,6 @@
 #include <map>
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,6 +14,7 @@
 #include "done_time_picker.h"
 #include "estimate/done_at.h"
 #include "fitted_label.h"
+#include "stopwatch_icon.h"
 
 namespace {
 
@@ -25,14 +25,6 @@ QFont SizedFont(QFont font, qreal pointSize, bool bold) {
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
-}
-
-QIcon StopwatchIcon() {
-    // Drawn images for the small sizes a title bar and task bar use, the vector for the rest.
-    QIcon icon(QStringLiteral(":/icons/tavrotime.svg"));
-    icon.addFile(QStringLiteral(":/icons/tavrotime-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/tavrotime-32.png"), QSize(32, 32));
-    return icon;
 }
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {

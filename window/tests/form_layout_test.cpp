@@ -138,6 +138,7 @@ void FormLayoutTest::opensReadyForTheFirstEntry() {
     const QIcon icon = ui.form.windowIcon();
     QCOMPARE(icon.pixmap(16).size(), QSize(16, 16));
     QCOMPARE(icon.pixmap(32).size(), QSize(32, 32));
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
 }
 
 void FormLayoutTest::fontsFollowTheDialogFont() {

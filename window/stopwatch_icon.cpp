@@ -1,0 +1,16 @@
+#include "stopwatch_icon.h"
+
+#include <QImage>
+#include <QPixmap>
+
+#include "data/icons/stopwatch16.xpm"
+#include "data/icons/stopwatch32.xpm"
+#include "data/icons/stopwatch64.xpm"
+
+QIcon StopwatchIcon() {
+    QIcon icon;
+    for (const char* const* image : {stopwatch16, stopwatch32, stopwatch64}) {
+        icon.addPixmap(QPixmap::fromImage(QImage(image)));
+    }
+    return icon;
+}
