@@ -4,8 +4,8 @@
 set -euo pipefail
 
 case "${1:-}" in
-    build) packages=(cmake ninja-build g++ qt6-base-dev libqt6svg6 libgtest-dev) ;;
-    test) packages=(tzdata xvfb xdotool imagemagick) ;;
+    build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev) ;;
+    test) packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream) ;;
     checks) packages=(clang libclang-rt-14-dev clang-format) ;;
     *) echo "usage: $0 build|test|checks" >&2; exit 2 ;;
 esac

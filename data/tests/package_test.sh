@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a finished build, unpacks it into a scratch folder, checks what
+# it holds and says about itself, then runs the unpacked program under Xvfb.
+# Usage: package_test.sh BUILD_DIR SMOKE_TEST
+set -euo pipefail
+build=$1
+smoke_test=$2
+app_id=com.tavrostat.TavroTime
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
+deb=$(echo "$scratch"/package/tavrotime_1.00_*.deb)
+dpkg-deb -x "$deb" "$scratch/root"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+for file in \
+    usr/bin/TavroTime \
+    "usr/share/applications/$app_id.desktop" \
+    "usr/share/metainfo/$app_id.metainfo.xml" \
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+    "usr/share/icons/hicolor/16x16/apps/$app_id.png" \
+    "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
+    "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
+    [ -s "$scratch/root/$file" ] || fail "missing $file"
+done
+desktop-file-validate "$scratch/root/usr/share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = tavrotime ] || fail "package name $(field Package)"
+[ "$(field Version)" = 1.00 ] || fail "version $(field Version)"
+[ -n "$(field Maintainer)" ] || fail "no maintainer"
+[ -n "$(field Description)" ] || fail "no description"
+field Depends | grep -q 'libqt6widgets6' || fail "dependencies not computed: $(field Depends)"
+
+bash "$smoke_test" "$scratch/root/usr/bin/TavroTime" "$scratch/screenshot.png"
+echo "package $(basename "$deb") holds the program, its desktop files and icons, and runs"
