@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that a group of tasks needs, asking apt only for missing ones.
-# Usage: scripts/setup.sh build|test|checks
+# Usage: scripts/setup.sh build|test|checks|screenshots
 set -euo pipefail
 
 case "${1:-}" in
     build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev) ;;
     test) packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream) ;;
     checks) packages=(clang libclang-rt-14-dev clang-format) ;;
-    *) echo "usage: $0 build|test|checks" >&2; exit 2 ;;
+    screenshots) packages=(openbox qt6-gtk-platformtheme) ;;
+    *) echo "usage: $0 build|test|checks|screenshots" >&2; exit 2 ;;
 esac
 
 missing=()

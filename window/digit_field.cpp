@@ -30,9 +30,9 @@ private:
     DigitField* field_;
 };
 
-// Keys that move the focus or press the dialog's buttons, and Delete, which edits without typing
-// a character; all of them pass the key filter untouched.
-bool IsNavigationKey(const QKeyEvent* event) {
+// Keys that move the focus or press the dialog's buttons, and the two deleting keys; they pass
+// the key filter untouched although some of them carry a control character.
+bool PassesKeyFilter(const QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
@@ -49,7 +49,7 @@ bool IsNavigationKey(const QKeyEvent* event) {
 
 }  // namespace
 
-DigitField::DigitField(QWidget* parent) : QLineEdit(QStringLiteral("00"), parent) {
+DigitField::DigitField(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(2);
     setAlignment(Qt::AlignCenter);
     setValidator(new DigitValidator(this));
@@ -61,7 +61,7 @@ void DigitField::keyPressEvent(QKeyEvent* event) {
     // Every typed character other than a digit is refused before it reaches the text, control
     // characters included: Ctrl+C, Ctrl+V and Ctrl+X beep rather than copy, paste or cut.
     const QString typed = event->text();
-    if (!typed.isEmpty() && !IsNavigationKey(event) && !IsAsciiDigits(typed)) {
+    if (!typed.isEmpty() && !PassesKeyFilter(event) && !IsAsciiDigits(typed)) {
         emit invalidInput();
         event->accept();
         return;
@@ -76,6 +76,11 @@ void DigitField::keyReleaseEvent(QKeyEvent* event) {
 
 void DigitField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    // A context menu or another application taking the focus does not leave the field: the
+    // user comes straight back to the text as it was.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+        return;
+    }
     const QString typed = text().isEmpty() ? QStringLiteral("00") : text();
     setText(QString::fromStdString(estimate::FormatDigits(typed.toStdString())));
     selectForOverwrite();

@@ -1,6 +1,6 @@
 #include "form_tavro.h"
 
-#include <algorithm>
+#include <iterator>
 #include <map>
 
 #include <QGroupBox>
@@ -32,8 +32,11 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
         case ControlKind::Frame:
             return new QGroupBox(text, parent);
-        case ControlKind::Field:
-            return new DigitField(parent);
+        case ControlKind::Field: {
+            auto* field = new DigitField(parent);
+            field->setText(text);
+            return field;
+        }
         case ControlKind::Caption: {
             auto* caption = new QLabel(text, parent);
             caption->setFont(SizedFont(parent->font(), kCaptionPointSize, false));

@@ -17,6 +17,7 @@ private slots:
     void otherRoutesRefuseAllButDigits();
     void leavingAFieldPadsItAndSelectsIt_data();
     void leavingAFieldPadsItAndSelectsIt();
+    void aContextMenuDoesNotLeaveTheField();
     void barFollowsThePercentageAsTyped();
 };
 
@@ -131,6 +132,15 @@ void EntryFieldsTest::leavingAFieldPadsItAndSelectsIt() {
     QCOMPARE(field->text(), left);
     QCOMPARE(field->selectionStart(), 0);
     QCOMPARE(field->selectedText(), left);
+}
+
+void EntryFieldsTest::aContextMenuDoesNotLeaveTheField() {
+    FormUnderTest ui;
+    auto* field = ui.get<QLineEdit>("Txtssin");
+    ui.type("Txtssin", "7");
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(field, &popup);
+    QCOMPARE(field->text(), QString("7"));
 }
 
 void EntryFieldsTest::barFollowsThePercentageAsTyped() {
