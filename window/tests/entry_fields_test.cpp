@@ -1,7 +1,5 @@
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QTest>
 
@@ -93,16 +91,9 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
         QApplication::clipboard()->setText(incoming);
         field->paste();  // what the context menu and Shift+Insert do
     } else if (route == "drop") {
-        QMimeData data;
-        data.setText(incoming);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(field, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(field, &drop);
+        DropText(field, incoming);
     } else {
-        QInputMethodEvent commit;
-        commit.setCommitString(incoming);
-        QApplication::sendEvent(field, &commit);
+        CommitText(field, incoming);
     }
     QCOMPARE(field->text(), text);
     QCOMPARE(ui.beeps, beeps);

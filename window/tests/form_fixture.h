@@ -3,11 +3,30 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QInputMethodEvent>
+#include <QMimeData>
 #include <QTest>
 
 #include "done_time_picker.h"
 #include "estimate/clock.h"
 #include "form_tavro.h"
+
+// Drags a text over a widget and drops it there.
+inline void DropText(QWidget* target, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+}
+
+// An input method committing a text, as a compose key or an on-screen keyboard does.
+inline void CommitText(QWidget* target, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(target, &commit);
+}
 
 // The window on a clock standing still at noon on 10 June 2026, counting its beeps.
 struct FormUnderTest {

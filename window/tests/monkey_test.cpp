@@ -2,10 +2,8 @@
 // holds zero to two ASCII digits, each result label holds a text the program can produce, and
 // the bar is within 0..100. Set MONKEY_SEED to replay a run, MONKEY_EVENTS to change its length.
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QProgressBar>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -119,22 +117,17 @@ private:
     }
 
     QString drop() {
-        QMimeData data;
-        data.setText(randomText());
+        const QString text = randomText();
         QLineEdit* field = anyField();
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(field, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(field, &drop);
-        return "drop " + data.text().left(40) + " on " + field->objectName();
+        DropText(field, text);
+        return "drop " + text.left(40) + " on " + field->objectName();
     }
 
     QString commit() {
-        QInputMethodEvent event;
-        event.setCommitString(randomText());
+        const QString text = randomText();
         QWidget* focused = QApplication::focusWidget();
-        QApplication::sendEvent(focused, &event);
-        return "commit " + event.commitString().left(40) + " to " + focused->objectName();
+        CommitText(focused, text);
+        return "commit " + text.left(40) + " to " + focused->objectName();
     }
 
     QString changeTime() {
