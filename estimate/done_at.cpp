@@ -19,9 +19,10 @@ std::optional<std::string> UpdateDoneAt(std::string_view percentText, std::int32
 
     // Strict comparisons: exactly 100 is a percentage, not "Completed", and exactly 0 is
     // an ordinary percentage that can still be marked as reached.
-    if (projected > 100)
+    if (projected > 100) {
         return "Completed" + std::string(1, kLineBreak) + "(+ " + hundredths(projected - 100) +
                " %)";
+    }
     if (projected < 0) return hundredths(0) + " %";
     std::string text = hundredths(projected) + " %";
     if (moment < now) text += " (reached)";
