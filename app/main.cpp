@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     // Lets the desktop match the window with the installed entry and its scalable icon.
     QApplication::setDesktopFileName(QStringLiteral("com.tavrostat.TavroTime"));
 
-    FormTavro form(&std::chrono::system_clock::now, &QApplication::beep);
+    FormTavro form(&std::chrono::system_clock::now, QLocale::system(), &QApplication::beep);
     form.show();
     return app.exec();
 }

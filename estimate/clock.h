@@ -26,19 +26,11 @@ struct LocalDateTime {
     friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
-// The current moment to the whole second.
+// The current moment to the whole second, cut rather than rounded: the clock has not yet
+// reached the next second.
 Instant Now(const Clock& clock);
-
-// Today's local midnight.
-Instant Today(const Clock& clock);
 
 // Throws OverflowError for a moment the C library cannot express as a local time.
 LocalDateTime ToLocal(Instant instant);
-
-// The moment a local wall-clock time stands for. A time skipped by a daylight-saving change is
-// read with the offset in force before the change; a repeated one resolves to one of its two
-// moments (the earlier one with glibc). Throws OverflowError for dates the C library cannot
-// express.
-Instant FromLocal(const LocalDateTime& local);
 
 }  // namespace estimate

@@ -3,15 +3,14 @@
 namespace estimate {
 
 std::optional<std::string> UpdateDoneAt(std::string_view percentText, std::int32_t elapsedSeconds,
-                                        const std::optional<LocalDateTime>& doneAt,
-                                        const Clock& clock, const Formats& formats) {
+                                        const std::optional<Instant>& doneAt, const Clock& clock,
+                                        const Formats& formats) {
     if (elapsedSeconds == 0) return "[undefined]";
     if (!doneAt) return std::nullopt;
 
     const double percent = LeadingNumber(percentText);
     const Instant now = Now(clock);
-    const Instant moment = FromLocal(*doneAt);
-    const auto secondsAhead = static_cast<double>((moment - now).count());
+    const auto secondsAhead = static_cast<double>((*doneAt - now).count());
     const double projected = secondsAhead * percent / elapsedSeconds + percent;
     const auto hundredths = [&](double value) {
         return FormatDigits(value, DigitPattern::TwoDecimals, formats.decimalSeparator);
@@ -25,7 +24,7 @@ std::optional<std::string> UpdateDoneAt(std::string_view percentText, std::int32
     }
     if (projected < 0) return hundredths(0) + " %";
     std::string text = hundredths(projected) + " %";
-    if (moment < now) text += " (reached)";
+    if (*doneAt < now) text += " (reached)";
     return text;
 }
 

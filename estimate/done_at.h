@@ -15,11 +15,11 @@ namespace estimate {
 // "57.32 %", "25.00 % (reached)" when the moment has passed, "00.00 %" below zero, or
 // "Completed" and "(+ 12.50 %)" on a second line above 100. "[undefined]" without elapsed time.
 // Returns nothing when the label keeps its text: no done-at moment, but time has elapsed.
-// doneAt is the picker's local wall-clock time; it is turned into a real moment, so a
-// daylight-saving change between now and then counts with its true length.
+// The seconds ahead are real seconds between two moments, so a daylight-saving change between
+// now and then counts with its true length.
 // Throws OverflowError only for percentage texts that the window's fields cannot hold.
 std::optional<std::string> UpdateDoneAt(std::string_view percentText, std::int32_t elapsedSeconds,
-                                        const std::optional<LocalDateTime>& doneAt,
-                                        const Clock& clock, const Formats& formats);
+                                        const std::optional<Instant>& doneAt, const Clock& clock,
+                                        const Formats& formats);
 
 }  // namespace estimate

@@ -31,7 +31,7 @@ std::int32_t ComputeElapsedSeconds(std::string_view hoursText, std::string_view 
                        LeadingNumber(secondsText));
 }
 
-EstimateTexts ComputeEstimate(const FieldTexts& fields, const std::optional<LocalDateTime>& doneAt,
+EstimateTexts ComputeEstimate(const FieldTexts& fields, const std::optional<Instant>& doneAt,
                               const Clock& clock, const Formats& formats) {
     EstimateTexts texts;
     texts.elapsedSeconds = ComputeElapsedSeconds(fields.hours, fields.minutes, fields.seconds);

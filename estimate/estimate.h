@@ -37,7 +37,7 @@ std::int32_t ComputeElapsedSeconds(std::string_view hoursText, std::string_view 
 // done-at projection (UpdateDoneAt), then the estimated total and the completion moment.
 // The total is rounded to whole seconds, and the remaining time is taken from that total.
 // Hours are never folded into days ("1234:00:00").
-EstimateTexts ComputeEstimate(const FieldTexts& fields, const std::optional<LocalDateTime>& doneAt,
+EstimateTexts ComputeEstimate(const FieldTexts& fields, const std::optional<Instant>& doneAt,
                               const Clock& clock, const Formats& formats);
 
 }  // namespace estimate

@@ -8,8 +8,18 @@
 
 // Qt's dates and locale in the shapes the estimation core takes.
 
-QDateTime ToQDateTime(const estimate::LocalDateTime& local);
-estimate::LocalDateTime ToLocalDateTime(const QDateTime& dateTime);
+estimate::Instant ToInstant(const QDateTime& moment);
+QDateTime ToQDateTime(estimate::Instant instant);
 
-// The locale's decimal separator, short date, and time with seconds but without a time zone.
+// The locale's long time format cut down to hours, minutes, seconds and the day period, with
+// the locale's own words and separators between them, but without the time zone and the
+// punctuation that surrounded it.
+QString CompletionTimeFormat(const QLocale& locale);
+
+// The text with the locale's digits replaced by ASCII digits. Every figure of the window is
+// written in ASCII digits, like the figures typed into its fields.
+QString AsciiDigits(QString text, const QLocale& locale);
+
+// The locale's short date and completion time, in ASCII digits, and the decimal separator that
+// goes with ASCII digits.
 estimate::Formats LocaleFormats(const QLocale& locale);

@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "estimate/conversions.h"
+#include "event_guard.h"
 
 namespace {
 
@@ -81,7 +82,9 @@ void DigitField::focusOutEvent(QFocusEvent* event) {
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
         return;
     }
-    const QString typed = text().isEmpty() ? QStringLiteral("00") : text();
-    setText(QString::fromStdString(estimate::FormatDigits(typed.toStdString())));
-    selectForOverwrite();
+    EndEventOnCoreFailure([this] {
+        const QString typed = text().isEmpty() ? QStringLiteral("00") : text();
+        setText(QString::fromStdString(estimate::FormatDigits(typed.toStdString())));
+        selectForOverwrite();
+    });
 }

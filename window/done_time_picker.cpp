@@ -5,8 +5,32 @@
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QTimeZone>
 
 namespace {
+
+// A moment's local time as the edit holds it: in UTC, where no day has a gap or a repeated hour.
+QDateTime WallClock(const QDateTime& moment) {
+    const QDateTime local = moment.toLocalTime();
+    return QDateTime(local.date(), local.time(), QTimeZone::utc());
+}
+
+// The moment a local wall-clock time stands for. Where the clock goes back and shows the time
+// twice, the earlier reading, every time. Where the clock jumps over the time, it is read with the
+// offset before the jump, so it lands as far beyond the jump as it lay inside it (02:30 in an hour
+// that is skipped becomes 03:30).
+QDateTime MomentOf(const QDateTime& wallClock) {
+    const qint64 wall = wallClock.toSecsSinceEpoch();
+    const auto offsetAt = [](qint64 moment) {
+        return QDateTime::fromSecsSinceEpoch(moment).offsetFromUtc();
+    };
+    const auto shows = [&](qint64 moment) { return moment + offsetAt(moment) == wall; };
+    // A day either side lies beyond the one change of offset that a day can have.
+    const qint64 withOffsetBefore = wall - offsetAt(wall - 86400);
+    const qint64 withOffsetAfter = wall - offsetAt(wall + 86400);
+    const bool onlyAfter = !shows(withOffsetBefore) && shows(withOffsetAfter);
+    return QDateTime::fromSecsSinceEpoch(onlyAfter ? withOffsetAfter : withOffsetBefore);
+}
 
 // Tab leaves the picker as it leaves any other control, rather than stepping through the hours,
 // minutes and seconds; the arrow keys move between those.
@@ -26,6 +50,9 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
     : QWidget(parent), check_(new QCheckBox(this)), time_(new TimeEdit(this)) {
     check_->setChecked(true);
     check_->setAccessibleName(tr("Done at time set"));
+    time_->setTimeSpec(Qt::UTC);
+    // ASCII digits, like every other figure of the window.
+    time_->setLocale(QLocale::c());
     time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     time_->setAccessibleName(tr("Done at"));
     time_->setAccessibleDescription(tr("Press Space to clear or set the done-at time"));
@@ -44,21 +71,29 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
         showCheckState(checked);
         emit valueChanged();
     });
-    connect(time_, &QDateTimeEdit::dateTimeChanged, this, &DoneTimePicker::valueChanged);
+    connect(time_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& wallClock) {
+        moment_ = MomentOf(wallClock);
+        emit valueChanged();
+    });
 }
 
 std::optional<QDateTime> DoneTimePicker::value() const {
     if (!check_->isChecked()) return std::nullopt;
-    return time_->dateTime();
+    return moment_;
 }
 
-void DoneTimePicker::setValue(const QDateTime& value) { time_->setDateTime(value); }
+void DoneTimePicker::setValue(const QDateTime& moment) {
+    {
+        const QSignalBlocker quiet(time_);
+        time_->setDateTime(WallClock(moment));
+    }
+    moment_ = moment;
+    emit valueChanged();
+}
 
 void DoneTimePicker::setDay(const QDate& day) {
-    // The edit shows no date, so it cannot tell the next midnight from this one: its last
-    // value is the second before.
-    const QDateTime midnight(day, QTime(0, 0));
-    time_->setDateTimeRange(midnight, midnight.addDays(1).addSecs(-1));
+    // A day's first moment is not always midnight, nor its last the second before the next one.
+    time_->setDateTimeRange(WallClock(day.startOfDay()), WallClock(day.endOfDay()));
 }
 
 bool DoneTimePicker::eventFilter(QObject* watched, QEvent* event) {

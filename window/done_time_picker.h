@@ -11,16 +11,22 @@ class QDateTimeEdit;
 // A time of day that can also be "none": a check box in front of a 24-hour time edit. It takes
 // one place in the tab order: the focus rests on the time while it is checked and on the check
 // box while it is not, and Space toggles the check box from either.
+//
+// The edit works on the wall clock alone, where every time of the day can be typed and stepped
+// to, also on days whose clocks jump or repeat an hour. Each time the user sets is turned into
+// one moment, always the same for the same time shown.
 class DoneTimePicker : public QWidget {
     Q_OBJECT
 
 public:
     explicit DoneTimePicker(QWidget* parent = nullptr);
 
-    // The date and time, or nothing while the check box is cleared.
+    // The moment, or nothing while the check box is cleared.
     std::optional<QDateTime> value() const;
-    void setValue(const QDateTime& value);
-    // Limits the value to the times of one day, from midnight up to the next midnight.
+    // Shows the moment's local time and keeps the moment itself, even where the clock shows
+    // that time twice.
+    void setValue(const QDateTime& moment);
+    // Limits the value to the times of one local day, from its first moment to its last.
     void setDay(const QDate& day);
 
 signals:
@@ -35,4 +41,5 @@ private:
 
     QCheckBox* check_;
     QDateTimeEdit* time_;
+    QDateTime moment_;
 };

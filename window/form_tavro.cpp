@@ -13,6 +13,7 @@
 #include "digit_field.h"
 #include "done_time_picker.h"
 #include "estimate/done_at.h"
+#include "event_guard.h"
 #include "fitted_label.h"
 #include "stopwatch_icon.h"
 
@@ -67,10 +68,11 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
 
 }  // namespace
 
-FormTavro::FormTavro(estimate::Clock clock, std::function<void()> beep, QWidget* parent)
+FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function<void()> beep,
+                     QWidget* parent)
     : QDialog(parent),
       clock_(std::move(clock)),
-      formats_(LocaleFormats(QLocale::system())),
+      formats_(LocaleFormats(locale)),
       beep_(std::move(beep)) {
     setObjectName(QStringLiteral("FormTavro"));
     setWindowTitle(QStringLiteral("TavroTime 1.0"));
@@ -113,13 +115,16 @@ void FormTavro::buildControls() {
 }
 
 void FormTavro::connectControls() {
+    const auto guarded = [this](void (FormTavro::*handler)()) {
+        return [this, handler] { EndEventOnCoreFailure([this, handler] { (this->*handler)(); }); };
+    };
     for (DigitField* field : {hours_, minutes_, seconds_, percent_}) {
         connect(field, &DigitField::invalidInput, this, [this] { beep_(); });
     }
-    connect(percent_, &DigitField::keyReleased, this, &FormTavro::followPercentage);
-    connect(ok_, &QPushButton::clicked, this, &FormTavro::runEstimate);
+    connect(percent_, &DigitField::keyReleased, this, guarded(&FormTavro::followPercentage));
+    connect(ok_, &QPushButton::clicked, this, guarded(&FormTavro::runEstimate));
     connect(cancel_, &QPushButton::clicked, this, &FormTavro::reject);
-    connect(picker_, &DoneTimePicker::valueChanged, this, &FormTavro::refreshDoneAt);
+    connect(picker_, &DoneTimePicker::valueChanged, this, guarded(&FormTavro::refreshDoneAt));
 }
 
 void FormTavro::load() {
@@ -129,8 +134,9 @@ void FormTavro::load() {
     // Setting the picker from code is not a change by the user: the done-at result starts empty,
     // like the other results.
     const QSignalBlocker quiet(picker_);
-    picker_->setDay(ToQDateTime(estimate::ToLocal(estimate::Today(clock_))).date());
-    picker_->setValue(ToQDateTime(estimate::ToLocal(estimate::Now(clock_))));
+    const QDateTime now = ToQDateTime(estimate::Now(clock_));
+    picker_->setDay(now.date());
+    picker_->setValue(now);
     hours_->setFocus();
 }
 
@@ -144,7 +150,7 @@ void FormTavro::runEstimate() {
 }
 
 void FormTavro::refreshDoneAt() {
-    const std::optional<estimate::LocalDateTime> moment = doneAt();
+    const std::optional<estimate::Instant> moment = doneAt();
     done_->setEnabled(moment.has_value());
     const estimate::FieldTexts fields = fieldTexts();
     const std::int32_t elapsed =
@@ -164,10 +170,10 @@ estimate::FieldTexts FormTavro::fieldTexts() const {
             seconds_->text().toStdString(), percent_->text().toStdString()};
 }
 
-std::optional<estimate::LocalDateTime> FormTavro::doneAt() const {
+std::optional<estimate::Instant> FormTavro::doneAt() const {
     const std::optional<QDateTime> value = picker_->value();
     if (!value) return std::nullopt;
-    return ToLocalDateTime(*value);
+    return ToInstant(*value);
 }
 
 void FormTavro::showDone(const std::string& text) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include <QDialog>
+#include <QLocale>
 
 #include "estimate/clock.h"
 #include "estimate/estimate.h"
@@ -21,8 +22,10 @@ class FormTavro : public QDialog {
     Q_OBJECT
 
 public:
-    // beep sounds when a field refuses input; the program passes QApplication::beep.
-    FormTavro(estimate::Clock clock, std::function<void()> beep, QWidget* parent = nullptr);
+    // locale gives the formats of dates, times and decimals; beep sounds when a field refuses
+    // input. The program passes the system clock and locale and QApplication::beep.
+    FormTavro(estimate::Clock clock, const QLocale& locale, std::function<void()> beep,
+              QWidget* parent = nullptr);
 
 private:
     void buildControls();
@@ -34,7 +37,7 @@ private:
     void followPercentage();
 
     estimate::FieldTexts fieldTexts() const;
-    std::optional<estimate::LocalDateTime> doneAt() const;
+    std::optional<estimate::Instant> doneAt() const;
     void showDone(const std::string& text);
     void selectFieldsForOverwrite();
 

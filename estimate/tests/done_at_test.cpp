@@ -11,12 +11,11 @@ namespace {
 
 using testing::FixedClock;
 using testing::IsoFormats;
+using testing::LocalInstant;
 
 constexpr LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
 
-LocalDateTime NoonPlus(int seconds) {
-    return ToLocal(FromLocal(kNoon) + std::chrono::seconds{seconds});
-}
+Instant NoonPlus(int seconds) { return LocalInstant(kNoon) + std::chrono::seconds{seconds}; }
 
 struct DoneAtCase {
     const char* name;
@@ -32,7 +31,7 @@ class UpdateDoneAtTest : public ::testing::TestWithParam<DoneAtCase> {};
 
 TEST_P(UpdateDoneAtTest, ProjectsThePercentage) {
     const DoneAtCase& c = GetParam();
-    std::optional<LocalDateTime> doneAt;
+    std::optional<Instant> doneAt;
     if (c.secondsFromNow) doneAt = NoonPlus(*c.secondsFromNow);
     EXPECT_EQ(UpdateDoneAt(c.percent, c.elapsedSeconds, doneAt, FixedClock(kNoon), IsoFormats()),
               c.expected);

@@ -11,6 +11,7 @@ namespace {
 
 using testing::FixedClock;
 using testing::IsoFormats;
+using testing::LocalInstant;
 
 constexpr LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
 
@@ -82,7 +83,7 @@ struct UndefinedCase {
 class UndefinedEstimateTest : public ::testing::TestWithParam<UndefinedCase> {};
 
 TEST_P(UndefinedEstimateTest, ShowsUndefinedInAllThreeLabels) {
-    const LocalDateTime doneAt{2026, 6, 10, 13, 0, 0};
+    const Instant doneAt = LocalInstant({2026, 6, 10, 13, 0, 0});
     const EstimateTexts texts =
         ComputeEstimate(GetParam().fields, doneAt, FixedClock(kNoon), IsoFormats());
     EXPECT_FALSE(texts.defined);
@@ -99,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Fields, UndefinedEstimateTest,
                          testing::CaseName);
 
 TEST(ComputeEstimateOrder, RunsTheDoneAtProjectionWhenDefined) {
-    const LocalDateTime inAnHour{2026, 6, 10, 13, 0, 0};
+    const Instant inAnHour = LocalInstant({2026, 6, 10, 13, 0, 0});
     const EstimateTexts texts =
         ComputeEstimate({"01", "00", "00", "50"}, inAnHour, FixedClock(kNoon), IsoFormats());
     EXPECT_EQ(texts.done, "100.00 %");
@@ -107,9 +108,15 @@ TEST(ComputeEstimateOrder, RunsTheDoneAtProjectionWhenDefined) {
 }
 
 TEST(ComputeEstimateMidnight, ShowsTheDateAloneAtExactlyMidnight) {
-    const EstimateTexts texts = ComputeEstimate({"01", "00", "00", "50"}, std::nullopt,
-                                                FixedClock({2026, 6, 10, 23, 0, 0}), IsoFormats());
-    EXPECT_EQ(texts.completion, "2026-06-11");
+    const FieldTexts fields{"01", "00", "00", "50"};
+    EXPECT_EQ(
+        ComputeEstimate(fields, std::nullopt, FixedClock({2026, 6, 10, 23, 0, 0}), IsoFormats())
+            .completion,
+        "2026-06-11");
+    EXPECT_EQ(
+        ComputeEstimate(fields, std::nullopt, FixedClock({2026, 6, 10, 23, 0, 5}), IsoFormats())
+            .completion,
+        "2026-06-11 00:00:05");
 }
 
 TEST(ComputeEstimateOverflow, TextsBeyondTwoDigitsFailWithOurError) {

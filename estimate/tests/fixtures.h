@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <string>
 
 #include "estimate/clock.h"
@@ -27,9 +28,24 @@ inline Formats IsoFormats(std::string decimalSeparator = ".") {
             date};
 }
 
-// A clock standing still at a local wall-clock time of the test process's zone (Europe/Berlin).
+// The moment a wall-clock time of the test process's zone (Europe/Berlin) stands for. Only for
+// times the clock shows once: mktime's choice between the two readings of a repeated time is
+// its own.
+inline Instant LocalInstant(const LocalDateTime& local) {
+    std::tm parts{};
+    parts.tm_year = local.year - 1900;
+    parts.tm_mon = local.month - 1;
+    parts.tm_mday = local.day;
+    parts.tm_hour = local.hour;
+    parts.tm_min = local.minute;
+    parts.tm_sec = local.second;
+    parts.tm_isdst = -1;
+    return Instant{std::chrono::seconds{std::mktime(&parts)}};
+}
+
+// A clock standing still at a wall-clock time of the test process's zone.
 inline Clock FixedClock(const LocalDateTime& local) {
-    const Instant instant = FromLocal(local);
+    const Instant instant = LocalInstant(local);
     return [instant] { return std::chrono::system_clock::time_point(instant); };
 }
 

@@ -9,6 +9,7 @@
 
 #include "done_time_picker.h"
 #include "estimate/clock.h"
+#include "estimate/conversions.h"
 #include "form_tavro.h"
 
 // Drags a text over a widget and drops it there.
@@ -28,15 +29,26 @@ inline void CommitText(QWidget* target, const QString& text) {
     QApplication::sendEvent(target, &commit);
 }
 
-// The window on a clock standing still at noon on 10 June 2026, counting its beeps.
+// The window on a clock standing still, by default at noon on 10 June 2026, counting its beeps.
+// The clock can be moved, or made to fail as the core does with a moment it cannot express.
 struct FormUnderTest {
-    static constexpr estimate::LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
+    static inline const QDateTime kNoon{QDate(2026, 6, 10), QTime(12, 0)};
 
     int beeps = 0;
-    FormTavro form{[] { return std::chrono::system_clock::time_point(estimate::FromLocal(kNoon)); },
-                   [this] { ++beeps; }};
+    QDateTime now;
+    bool clockFails = false;
+    FormTavro form;
 
-    FormUnderTest() {
+    explicit FormUnderTest(const QDateTime& start = kNoon,
+                           const QLocale& locale = QLocale::system())
+        : now(start),
+          form(
+              [this] {
+                  if (clockFails) throw estimate::OverflowError("moment outside the calendar");
+                  return std::chrono::system_clock::time_point(
+                      std::chrono::milliseconds{now.toMSecsSinceEpoch()});
+              },
+              locale, [this] { ++beeps; }) {
         form.show();
         form.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
