@@ -6,8 +6,8 @@
 // pixels relative to the window's client area, whatever the control's parent.
 enum class ControlKind { Frame, Field, Caption, Result, Button, Picker, Bar };
 
-// How a result label sets its text.
-enum class ResultStyle { None, Bold, TwoLines };
+// The weight of a result label's text.
+enum class ResultStyle { None, Bold, Regular };
 
 struct ControlRow {
     const char* name;
@@ -43,7 +43,7 @@ inline constexpr ControlRow kControlTable[] = {
     {"LblCompletion", ControlKind::Result,  "Frame4", {176, 176, 145, 17}, "",            -1, "Estimated completion time", nullptr, ResultStyle::Bold},
     {"Frame5",        ControlKind::Frame,   nullptr,  {16, 216, 217, 57}, "Done at",      -1, "",                          nullptr},
     {"DTDoneTime",    ControlKind::Picker,  nullptr,  {32, 232, 105, 25}, "",              5, "",                          "Done at"},
-    {"LblDone",       ControlKind::Result,  "Frame5", {149, 233, 76, 29}, "",             -1, "",                          nullptr, ResultStyle::TwoLines},
+    {"LblDone",       ControlKind::Result,  "Frame5", {149, 233, 76, 29}, "",             -1, "",                          nullptr, ResultStyle::Regular},
     {"CmdCancel",     ControlKind::Button,  nullptr,  {248, 224, 81, 49}, "Cancel",        6, "",                          nullptr},
 };
 // clang-format on

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A result label that always shows its whole text: a text wider or taller than the label is
-// drawn in a smaller font rather than clipped. A word-wrapping label first tries more lines.
+// drawn in a smaller font rather than clipped, and broken at blanks onto more lines where the
+// label has room for them.
 class FittedLabel : public QLabel {
     Q_OBJECT
 

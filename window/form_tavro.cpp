@@ -48,7 +48,6 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
             auto* result =
                 new FittedLabel(SizedFont(parent->font(), kDialogPointSize, bold), parent);
             result->setAlignment(Qt::AlignCenter);
-            result->setWordWrap(row.resultStyle == ResultStyle::TwoLines);
             return result;
         }
         case ControlKind::Button:

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimeZone>
 
 #include "form_fixture.h"
 
@@ -21,6 +22,7 @@ private slots:
     void pickerChangeRefreshesOnlyTheDoneAtResult();
     void clearingThePickerGreysTheResultAndKeepsIt();
     void spaceTogglesThePickerAndKeepsTheFocusInIt();
+    void aCoreFailureEndsTheEventNotTheProgram();
 };
 
 void FormEventsTest::enterPressesOkFromEveryControl_data() {
@@ -172,6 +174,30 @@ void FormEventsTest::spaceTogglesThePickerAndKeepsTheFocusInIt() {
     QCOMPARE(changes.count(), 2);
     ui.pickerTime()->setTime(QTime(13, 0));
     QCOMPARE(changes.count(), 3);
+}
+
+void FormEventsTest::aCoreFailureEndsTheEventNotTheProgram() {
+    // Ten seconds before 1970 in UTC, and a done-at time on the last second of 1969: the moment
+    // whose number, -1, the C library also uses to report failure.
+    FormUnderTest ui(QDateTime(QDate(1969, 12, 31), QTime(23, 59, 50), QTimeZone::utc()));
+    ui.type("Txtssin", "10");
+    ui.type("TxtProg", "50");
+    ui.pickerTime()->setTime(QTime(0, 59, 59));  // 23:59:59 UTC in Berlin
+    auto* done = ui.get<QLabel>("LblDone");
+    auto* total = ui.get<QLabel>("Lbl_Total");
+    QCOMPARE(done->text(), QString("95.00 %"));
+
+    ui.clockFails = true;
+    QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
+    ui.pickerTime()->setTime(QTime(0, 59, 58));
+    QVERIFY(ui.form.isVisible());
+    QCOMPARE(total->text(), QString());
+    QCOMPARE(done->text(), QString("95.00 %"));
+
+    ui.clockFails = false;
+    QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
+    QCOMPARE(total->text(), QString("000:00:20"));
+    QCOMPARE(done->text(), QString("90.00 %"));
 }
 
 QTEST_MAIN(FormEventsTest)

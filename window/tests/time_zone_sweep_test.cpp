@@ -1,0 +1,122 @@
+// Every zone of the system's time-zone database whose clocks change in 2026, on each day of
+// change: the picker covers exactly that local day and starts at the real moment, every hour
+// typed or stepped to is a moment of that day, and the projection counts the real seconds to it,
+// the same each time the same time is shown.
+#include <cstdlib>
+#include <ctime>
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimeZone>
+
+#include "form_fixture.h"
+
+class TimeZoneSweepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyDayOfChangeInEveryZone();
+};
+
+namespace {
+
+void UseZone(const QByteArray& id) {
+    qputenv("TZ", id);
+    tzset();
+}
+
+// The percentage a done-at text shows, the overshoot of "Completed" counted in.
+double ShownPercent(const QString& text) {
+    static const QRegularExpression number(R"(\d+\.\d\d)");
+    const double value = number.match(text).captured().toDouble();
+    return text.startsWith("Completed") ? 100 + value : value;
+}
+
+}  // namespace
+
+void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
+    const QDateTime year(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc());
+    QStringList problems;
+    int zones = 0;
+    int days = 0;
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        const QTimeZone zone(id);
+        const QTimeZone::OffsetDataList changes = zone.transitions(year, year.addYears(1));
+        if (changes.isEmpty()) continue;
+        ++zones;
+        UseZone(id);
+        for (const QTimeZone::OffsetData& change : changes) {
+            ++days;
+            // Half an hour after the change, in mid-minute, with a fraction of a second that the
+            // clock cuts off.
+            const QDateTime now = change.atUtc.addMSecs(1'817'700).toLocalTime();
+            const qint64 nowSeconds = now.toSecsSinceEpoch();
+            const QDate day = now.date();
+            const int jump = change.offsetFromUtc - zone.offsetFromUtc(change.atUtc.addSecs(-1));
+            const auto problem = [&](const QString& what) {
+                problems << QString("%1 at %2: %3").arg(id, now.toString(Qt::ISODate), what);
+            };
+
+            FormUnderTest ui(now);
+            auto* picker = ui.get<DoneTimePicker>("DTDoneTime");
+            QDateTimeEdit* time = ui.pickerTime();
+            const auto* done = ui.get<QLabel>("LblDone");
+            if (picker->value()->toSecsSinceEpoch() != nowSeconds) problem("does not start now");
+            const QDateTime first = time->minimumDateTime();
+            const QDateTime last = time->maximumDateTime();
+            if (first.date() != day || first.time() != day.startOfDay().time() ||
+                last.date() != day || last.time() != day.endOfDay().time()) {
+                problem("picker range " + first.toString() + " to " + last.toString());
+            }
+            ui.type("TxthhIN", "01");
+            ui.type("TxtProg", "50");
+
+            // What each shown time projected the first time the user set it.
+            QHash<QString, QString> projections;
+            QSignalSpy changes(picker, &DoneTimePicker::valueChanged);
+            const auto check = [&](const QString& how) {
+                const QString shown = time->text();
+                const QDateTime moment = *picker->value();
+                const QDateTime local = moment.toLocalTime();
+                if (local.date() != day) problem(how + " " + shown + " leaves the day");
+                if (changes.isEmpty()) return;  // a time outside the day, refused
+                changes.clear();
+                const QTime shownTime = QTime::fromString(shown, "HH:mm:ss");
+                // A time the clock skips is read as the same time after the jump.
+                if (local.time() != shownTime && local.time() != shownTime.addSecs(jump)) {
+                    problem(how + " " + shown + " lands on " + local.toString(Qt::ISODate));
+                }
+                const double expected = 50 + (moment.toSecsSinceEpoch() - nowSeconds) * 50.0 / 3600;
+                if (qRound(ShownPercent(done->text()) * 100) != qRound(qMax(expected, 0.0) * 100)) {
+                    problem(how + " " + shown + " projects " + done->text());
+                }
+                const QString earlier = projections.value(shown, done->text());
+                if (earlier != done->text()) {
+                    problem(shown + " projects " + earlier + " and " + done->text());
+                }
+                projections.insert(shown, done->text());
+            };
+
+            time->setFocus();
+            for (int hour = 0; hour < 24; ++hour) {
+                time->setSelectedSection(QDateTimeEdit::HourSection);
+                QTest::keyClicks(time, QString("%1").arg(hour, 2, 10, QLatin1Char('0')));
+                check("typed");
+            }
+            // Back down from the last hour, through the same shown times.
+            for (int hour = 0; hour < 24; ++hour) {
+                time->setSelectedSection(QDateTimeEdit::HourSection);
+                QTest::keyClick(time, Qt::Key_Down);
+                check("stepped to");
+            }
+        }
+    }
+    qInfo("%d zones, %d days of change", zones, days);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 40).join("\n")));
+    QVERIFY(zones > 50);
+}
+
+QTEST_MAIN(TimeZoneSweepTest)
+#include "time_zone_sweep_test.moc"
