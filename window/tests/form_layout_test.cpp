@@ -52,11 +52,11 @@ void FormLayoutTest::controlsSitWhereTheLayoutSays_data() {
                               << "Progress bar";
     QTest::newRow("Frame3") << "FormTavro" << QRect(16, 160, 121, 41) << "Total time"
                             << "Estimated total time";
-    QTest::newRow("Lbl_Total") << "Frame3" << QRect(48, 176, 81, 17) << ""
+    QTest::newRow("Lbl_Total") << "Frame3" << QRect(48, 176, 81, 20) << ""
                                << "Estimated total time";
     QTest::newRow("Frame4") << "FormTavro" << QRect(144, 160, 185, 41) << "Completion"
                             << "Estimated completion time";
-    QTest::newRow("LblCompletion") << "Frame4" << QRect(176, 176, 145, 17) << ""
+    QTest::newRow("LblCompletion") << "Frame4" << QRect(176, 176, 145, 20) << ""
                                    << "Estimated completion time";
     QTest::newRow("Frame5") << "FormTavro" << QRect(16, 216, 217, 57) << "Done at"
                             << "";
