@@ -15,6 +15,7 @@
 #include "estimate/done_at.h"
 #include "fitted_label.h"
 #include "stopwatch_icon.h"
+#include "window_style.h"
 
 namespace {
 
@@ -83,10 +84,14 @@ FormTavro::FormTavro(estimate::Clock clock, std::function<void()> beep, QWidget*
 }
 
 void FormTavro::buildControls() {
+    auto* style = new WindowStyle(this);
     std::map<int, QWidget*> tabOrder;
     for (const ControlRow& row : kControlTable) {
         QWidget* parent = row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this;
         QWidget* control = CreateControl(row, parent);
+        if (row.kind == ControlKind::Frame || row.kind == ControlKind::Field) {
+            control->setStyle(style);
+        }
         control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(row.geometry.translated(-parent->mapTo(this, QPoint())));
         control->setToolTip(QString::fromUtf8(row.toolTip));
@@ -116,7 +121,9 @@ void FormTavro::connectControls() {
     for (DigitField* field : {hours_, minutes_, seconds_, percent_}) {
         connect(field, &DigitField::invalidInput, this, [this] { beep_(); });
     }
-    connect(percent_, &DigitField::keyReleased, this, &FormTavro::followPercentage);
+    // Whatever changes the percentage text moves the bar: keys, pastes, drops, input methods. The
+    // leave rule's "7" -> "07" reads as the same number and leaves it where it is.
+    connect(percent_, &QLineEdit::textChanged, this, &FormTavro::followPercentage);
     connect(ok_, &QPushButton::clicked, this, &FormTavro::runEstimate);
     connect(cancel_, &QPushButton::clicked, this, &FormTavro::reject);
     connect(picker_, &DoneTimePicker::valueChanged, this, &FormTavro::refreshDoneAt);
