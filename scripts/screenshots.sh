@@ -29,9 +29,14 @@ shoot() {
     local window
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
     xdotool windowactivate --sync "$window"
-    # One hour at 50 %, done-at two hours ahead: every result label gets a text.
+    # One hour at 50 %, done-at two hours after the second in which OK is pressed, so that the
+    # projection reads "Completed (+ 50.00 %)": every result label gets a text.
     xdotool type 01; xdotool key Tab; xdotool type 00; xdotool key Tab; xdotool type 00
-    xdotool key Tab; xdotool type 50; xdotool key Tab Tab Up Up Return
+    xdotool key Tab; xdotool type 50; xdotool key Tab Tab
+    local ok_at=$(($(date +%s) + 2))
+    xdotool type "$(date -d "@$((ok_at + 7200))" +%H%M%S)"
+    while [ "$(date +%s)" -lt "$ok_at" ]; do sleep 0.05; done
+    xdotool key Return
     sleep 0.5
     import -window root -trim "build/screenshots/$name.png"
     echo "build/screenshots/$name.png"

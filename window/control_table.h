@@ -36,12 +36,12 @@ inline constexpr ControlRow kControlTable[] = {
     {"Label1",        ControlKind::Caption, "Frame2", {64, 104,  17, 17}, "%",            -1, "",                          nullptr},
     {"Progress",      ControlKind::Bar,     nullptr,  {96, 104, 217, 25}, "",             -1, "Progress bar",              "Progress"},
     {"Frame3",        ControlKind::Frame,   nullptr,  {16, 160, 121, 41}, "Total time",   -1, "Estimated total time",      nullptr},
-    // The result labels reach further right and down than the classic layout's, up to their
-    // frame's inner edges, so that bold figures and long locale dates need not be shrunk, and a
-    // date and time too long for one line has room for two.
-    {"Lbl_Total",     ControlKind::Result,  "Frame3", {48, 176,  81, 20}, "",             -1, "Estimated total time",      nullptr, ResultStyle::Bold},
+    // These two result labels span their frame's inner width and height, more than the classic
+    // layout's, so that bold figures and long locale dates need not be shrunk and sit centred in the
+    // frame, and a date and time too long for one line has room for two.
+    {"Lbl_Total",     ControlKind::Result,  "Frame3", {20, 176, 113, 20}, "",             -1, "Estimated total time",      nullptr, ResultStyle::Bold},
     {"Frame4",        ControlKind::Frame,   nullptr,  {144, 160, 185, 41}, "Completion",  -1, "Estimated completion time", nullptr},
-    {"LblCompletion", ControlKind::Result,  "Frame4", {176, 176, 145, 20}, "",            -1, "Estimated completion time", nullptr, ResultStyle::Bold},
+    {"LblCompletion", ControlKind::Result,  "Frame4", {148, 176, 177, 20}, "",            -1, "Estimated completion time", nullptr, ResultStyle::Bold},
     {"Frame5",        ControlKind::Frame,   nullptr,  {16, 216, 217, 57}, "Done at",      -1, "",                          nullptr},
     {"DTDoneTime",    ControlKind::Picker,  nullptr,  {32, 232, 105, 25}, "",              5, "",                          "Done at"},
     {"LblDone",       ControlKind::Result,  "Frame5", {149, 233, 76, 29}, "",             -1, "",                          nullptr, ResultStyle::Regular},

@@ -1,8 +1,11 @@
 #include "digit_field.h"
 
 #include <algorithm>
+#include <utility>
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QValidator>
 
 #include "estimate/conversions.h"
@@ -48,21 +51,51 @@ bool PassesKeyFilter(const QKeyEvent* event) {
     }
 }
 
+// Only the field with the focus shows its selection as active. The others keep theirs for the
+// next entry, drawn as a pale tint under ordinary text.
+QPalette MutedSelection(const QPalette& shown) {
+    QPalette muted;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor highlight = shown.color(group, QPalette::Highlight);
+        const QColor base = shown.color(group, QPalette::Base);
+        const auto mix = [](int tint, int ground) { return (tint * 3 + ground * 7) / 10; };
+        muted.setColor(
+            group, QPalette::Highlight,
+            QColor(mix(highlight.red(), base.red()), mix(highlight.green(), base.green()),
+                   mix(highlight.blue(), base.blue())));
+        muted.setColor(group, QPalette::HighlightedText, shown.color(group, QPalette::Text));
+    }
+    return muted;
+}
+
 }  // namespace
 
 DigitField::DigitField(QWidget* parent) : QLineEdit(parent) {
     setMaxLength(2);
     setAlignment(Qt::AlignCenter);
     setValidator(new DigitValidator(this));
+    setPalette(MutedSelection(QApplication::palette(this)));
 }
 
 void DigitField::selectForOverwrite() { setSelection(0, maxLength()); }
 
+bool DigitField::event(QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        setPalette(QPalette());
+        enteringClick_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+    } else if (event->type() == QEvent::FocusOut) {
+        setPalette(MutedSelection(QApplication::palette(this)));
+    }
+    return QLineEdit::event(event);
+}
+
 void DigitField::keyPressEvent(QKeyEvent* event) {
     // Every typed character other than a digit is refused before it reaches the text, control
-    // characters included: Ctrl+C, Ctrl+V and Ctrl+X beep rather than copy, paste or cut.
+    // characters included: Ctrl+C, Ctrl+V and Ctrl+X beep rather than copy, paste or cut. So is a
+    // digit that a full field has no room for.
     const QString typed = event->text();
-    if (!typed.isEmpty() && !PassesKeyFilter(event) && !IsAsciiDigits(typed)) {
+    const bool fits = text().size() - selectedText().size() + typed.size() <= maxLength();
+    if (!typed.isEmpty() && !PassesKeyFilter(event) && !(IsAsciiDigits(typed) && fits)) {
         emit invalidInput();
         event->accept();
         return;
@@ -70,9 +103,37 @@ void DigitField::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-void DigitField::keyReleaseEvent(QKeyEvent* event) {
-    QLineEdit::keyReleaseEvent(event);
-    emit keyReleased();
+void DigitField::mousePressEvent(QMouseEvent* event) {
+    QLineEdit::mousePressEvent(event);
+    pressedAt_ = event->position();
+}
+
+void DigitField::mouseReleaseEvent(QMouseEvent* event) {
+    // A click that brings the focus in selects the whole text, as Tab does, so the next digit
+    // replaces it. Dragging from it selects what it covers; later clicks place the caret.
+    const bool entering = std::exchange(enteringClick_, false);
+    if (entering && event->button() == Qt::LeftButton &&
+        (event->position() - pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        selectAll();
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void DigitField::dropEvent(QDropEvent* event) {
+    const qsizetype before = text().size();
+    const QString dropped = event->mimeData()->text();
+    QLineEdit::dropEvent(event);
+    // A source deletes what it has moved, so only a drop taken whole may count as a move; one
+    // cut short by the maximum length is a copy, and a refused one is ignored. The validator has
+    // beeped for anything but digits; digits that find no room beep as a typed digit does.
+    const qsizetype taken = text().size() - before;
+    if (taken == 0) {
+        if (!dropped.isEmpty() && IsAsciiDigits(dropped)) emit invalidInput();
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+    } else if (taken < dropped.size()) {
+        event->setDropAction(Qt::CopyAction);
+    }
 }
 
 void DigitField::focusOutEvent(QFocusEvent* event) {

@@ -16,10 +16,16 @@ public:
 
 signals:
     void invalidInput();
-    void keyReleased();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool enteringClick_ = false;  // the focus came with a mouse press that is not yet released
+    QPointF pressedAt_;
 };

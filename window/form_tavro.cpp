@@ -16,6 +16,7 @@
 #include "event_guard.h"
 #include "fitted_label.h"
 #include "stopwatch_icon.h"
+#include "window_style.h"
 
 namespace {
 
@@ -84,10 +85,14 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
 }
 
 void FormTavro::buildControls() {
+    auto* style = new WindowStyle(this);
     std::map<int, QWidget*> tabOrder;
     for (const ControlRow& row : kControlTable) {
         QWidget* parent = row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this;
         QWidget* control = CreateControl(row, parent);
+        if (row.kind == ControlKind::Frame || row.kind == ControlKind::Field) {
+            control->setStyle(style);
+        }
         control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(row.geometry.translated(-parent->mapTo(this, QPoint())));
         control->setToolTip(QString::fromUtf8(row.toolTip));
@@ -120,7 +125,9 @@ void FormTavro::connectControls() {
     for (DigitField* field : {hours_, minutes_, seconds_, percent_}) {
         connect(field, &DigitField::invalidInput, this, [this] { beep_(); });
     }
-    connect(percent_, &DigitField::keyReleased, this, guarded(&FormTavro::followPercentage));
+    // Whatever changes the percentage text moves the bar: keys, pastes, drops, input methods. The
+    // leave rule's "7" -> "07" reads as the same number and leaves it where it is.
+    connect(percent_, &QLineEdit::textChanged, this, guarded(&FormTavro::followPercentage));
     connect(ok_, &QPushButton::clicked, this, guarded(&FormTavro::runEstimate));
     connect(cancel_, &QPushButton::clicked, this, &FormTavro::reject);
     connect(picker_, &DoneTimePicker::valueChanged, this, guarded(&FormTavro::refreshDoneAt));

@@ -24,7 +24,8 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$
 xdotool windowfocus --sync "$window"
 
 xdotool type --delay 40 00
-xdotool key Tab
+# Into the minutes field by mouse: the click that enters it selects its "00" for the next digits.
+xdotool mousemove --window "$window" 92 44 click 1
 xdotool type --delay 40 30
 xdotool key Tab
 xdotool type --delay 40 00

@@ -16,8 +16,39 @@ private slots:
     void leavingAFieldPadsItAndSelectsIt_data();
     void leavingAFieldPadsItAndSelectsIt();
     void aContextMenuDoesNotLeaveTheField();
+    void aClickIntoAFieldSelectsItForTheNextDigit_data();
+    void aClickIntoAFieldSelectsItForTheNextDigit();
+    void onlyTheFocusedFieldLooksActive();
     void barFollowsThePercentageAsTyped();
 };
+
+namespace {
+
+// What a field's image shows: the active selection colour, and a caret, a line in the text colour
+// taller than any digit.
+struct Look {
+    bool activeSelection = false;
+    bool caret = false;
+};
+
+Look LookOf(QLineEdit* field) {
+    const QImage image = field->grab().toImage();
+    const QRgb highlight = QApplication::palette().color(QPalette::Highlight).rgb();
+    const QRgb text = QApplication::palette().color(QPalette::Text).rgb();
+    Look look;
+    for (int x = 0; x < image.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb pixel = image.pixel(x, y);
+            look.activeSelection |= pixel == highlight;
+            run = pixel == text ? run + 1 : 0;
+            look.caret |= run > field->fontMetrics().ascent() * image.devicePixelRatio();
+        }
+    }
+    return look;
+}
+
+}  // namespace
 
 void EntryFieldsTest::keyFilterRefusesAllButDigits_data() {
     QTest::addColumn<int>("key");
@@ -82,8 +113,8 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
     QFETCH(QString, text);
     QFETCH(int, beeps);
     FormUnderTest ui;
-    auto* field = ui.get<QLineEdit>("Txtmmin");
-    ui.type("Txtmmin", QString());
+    auto* field = ui.get<QLineEdit>("TxtProg");
+    ui.type("TxtProg", QString());
     QTest::keyClick(field, Qt::Key_Backspace);
     QCOMPARE(field->text(), QString());
 
@@ -91,12 +122,17 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
         QApplication::clipboard()->setText(incoming);
         field->paste();  // what the context menu and Shift+Insert do
     } else if (route == "drop") {
-        DropText(field, incoming);
+        // The source may delete the text only if the field took all of it.
+        const Qt::DropAction expected = text == incoming ? Qt::MoveAction
+                                        : text.isEmpty() ? Qt::IgnoreAction
+                                                         : Qt::CopyAction;
+        QCOMPARE(DropText(field, incoming), expected);
     } else {
         CommitText(field, incoming);
     }
     QCOMPARE(field->text(), text);
     QCOMPARE(ui.beeps, beeps);
+    QCOMPARE(ui.get<QProgressBar>("Progress")->value(), text.toInt());
 }
 
 void EntryFieldsTest::leavingAFieldPadsItAndSelectsIt_data() {
@@ -134,6 +170,44 @@ void EntryFieldsTest::aContextMenuDoesNotLeaveTheField() {
     QCOMPARE(field->text(), QString("7"));
 }
 
+void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit_data() {
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("the click that enters selects") << 1 << "3" << 0;
+    QTest::newRow("a second click places the caret; full, so 3 beeps") << 2 << "00" << 1;
+}
+
+void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit() {
+    QFETCH(int, clicks);
+    QFETCH(QString, text);
+    QFETCH(int, beeps);
+    FormUnderTest ui;
+    auto* field = ui.get<QLineEdit>("Txtmmin");
+    field->deselect();
+    for (int i = 0; i < clicks; ++i) QTest::mouseClick(field, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_3);
+    QCOMPARE(field->text(), text);
+    QCOMPARE(ui.beeps, beeps);
+}
+
+void EntryFieldsTest::onlyTheFocusedFieldLooksActive() {
+    FormUnderTest ui;
+    ui.type("TxthhIN", "5");
+    QTest::keyClick(ui.widget("TxthhIN"), Qt::Key_Tab);
+    for (int step = 0; step < 2; ++step) {
+        for (const char* name : {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg"}) {
+            auto* field = ui.get<QLineEdit>(name);
+            QCOMPARE(field->selectedText().size(), 2);
+            const Look look = LookOf(field);
+            QCOMPARE(look.activeSelection, field->hasFocus());
+            if (!field->hasFocus()) QVERIFY2(!look.caret, name);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // OK selects all four
+    }
+}
+
 void EntryFieldsTest::barFollowsThePercentageAsTyped() {
     FormUnderTest ui;
     auto* bar = ui.get<QProgressBar>("Progress");
@@ -153,6 +227,15 @@ void EntryFieldsTest::barFollowsThePercentageAsTyped() {
 
     ui.type("Txtmmin", "55");  // other fields leave the bar alone
     QCOMPARE(bar->value(), 0);
+
+    // Key rollover: 7 is released only after Tab has moved the focus on.
+    ui.type("TxtProg", QString());
+    QTest::keyPress(percent, Qt::Key_7);
+    QTest::keyPress(percent, Qt::Key_Tab);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_7);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(percent->text(), QString("07"));
+    QCOMPARE(bar->value(), 7);
 }
 
 QTEST_MAIN(EntryFieldsTest)

@@ -12,14 +12,17 @@
 #include "estimate/conversions.h"
 #include "form_tavro.h"
 
-// Drags a text over a widget and drops it there.
-inline void DropText(QWidget* target, const QString& text) {
+// Drags a text from another program over a widget and drops it there with Shift held, which asks
+// for a move. Returns what the drop tells the source to do.
+inline Qt::DropAction DropText(QWidget* target, const QString& text) {
     QMimeData data;
     data.setText(text);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &drop);
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // An input method committing a text, as a compose key or an on-screen keyboard does.

@@ -3,8 +3,10 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
+#include "control_table.h"
 #include "core_adapters.h"
 #include "fitted_label.h"
 #include "form_fixture.h"
@@ -17,6 +19,7 @@ private slots:
     void resultsAreShownWhole_data();
     void resultsAreShownWhole();
     void aShortTextAfterALongOneIsFullSize();
+    void framesLeaveRoomForCaptionsAndResults();
 };
 
 namespace {
@@ -139,6 +142,49 @@ void TextFitTest::aShortTextAfterALongOneIsFullSize() {
     QVERIFY(done->font().pointSizeF() < 8.25);
     done->setFittedText("50.00 %");
     QCOMPARE(done->font().pointSizeF(), 8.25);
+}
+
+// Each frame's caption, as its style places it, sits whole on the frame's top line and clear of
+// every control; each result label lies inside its frame, the single-line ones centred in it.
+void TextFitTest::framesLeaveRoomForCaptionsAndResults() {
+    FormUnderTest ui;
+    const auto inWindow = [&](QWidget* widget, const QRect& rect) {
+        return rect.translated(widget->mapTo(&ui.form, QPoint()));
+    };
+    const auto frameRect = [&](QGroupBox* frame, QStyle::SubControl part) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        return inWindow(frame,
+                        frame->style()->subControlRect(QStyle::CC_GroupBox, &option, part, frame));
+    };
+    for (const ControlRow& row : kControlTable) {
+        QWidget* control = ui.widget(row.name);
+        if (row.kind == ControlKind::Result) {
+            auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
+            const QRect inner = frameRect(frame, QStyle::SC_GroupBoxContents);
+            QVERIFY2(inner.contains(row.geometry), row.name);
+            if (row.resultStyle == ResultStyle::Bold) {
+                QCOMPARE(row.geometry.center().x(), inner.center().x());
+            }
+        }
+        auto* frame = qobject_cast<QGroupBox*>(control);
+        if (!frame) continue;
+        const QRect caption = frameRect(frame, QStyle::SC_GroupBoxLabel);
+        const QRect line = frameRect(frame, QStyle::SC_GroupBoxFrame);
+        QVERIFY2(caption.top() < line.top() && line.top() < caption.bottom(), row.name);
+        QVERIFY2(row.geometry.contains(caption), row.name);
+        QVERIFY2(caption.width() >= frame->fontMetrics().horizontalAdvance(frame->title()),
+                 row.name);
+        for (const ControlRow& other : kControlTable) {
+            QVERIFY2(&other == &row || !caption.intersects(other.geometry),
+                     qPrintable(QString("%1 caption %2 overlaps %3")
+                                    .arg(row.name)
+                                    .arg(QDebug::toString(caption))
+                                    .arg(other.name)));
+        }
+    }
 }
 
 QTEST_MAIN(TextFitTest)
