@@ -82,7 +82,11 @@ void DigitField::selectForOverwrite() { setSelection(0, maxLength()); }
 bool DigitField::event(QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
         setPalette(QPalette());
-        enteringClick_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+        // The window becoming active also counts as entering: the field that holds the focus
+        // when the window opens, or when the user comes back to it, takes its first click as
+        // any other field does.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        enteringClick_ = reason == Qt::MouseFocusReason || reason == Qt::ActiveWindowFocusReason;
     } else if (event->type() == QEvent::FocusOut) {
         setPalette(MutedSelection(QApplication::palette(this)));
     }

@@ -171,19 +171,24 @@ void EntryFieldsTest::aContextMenuDoesNotLeaveTheField() {
 }
 
 void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit_data() {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<int>("clicks");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("the click that enters selects") << 1 << "3" << 0;
-    QTest::newRow("a second click places the caret; full, so 3 beeps") << 2 << "00" << 1;
+    QTest::newRow("the click that enters selects") << "Txtmmin" << 1 << "3" << 0;
+    QTest::newRow("a second click places the caret; full, so 3 beeps")
+        << "Txtmmin" << 2 << "00" << 1;
+    QTest::newRow("the first click into the field focused at start selects")
+        << "TxthhIN" << 1 << "3" << 0;
 }
 
 void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit() {
+    QFETCH(QString, name);
     QFETCH(int, clicks);
     QFETCH(QString, text);
     QFETCH(int, beeps);
     FormUnderTest ui;
-    auto* field = ui.get<QLineEdit>("Txtmmin");
+    auto* field = ui.get<QLineEdit>(qPrintable(name));
     field->deselect();
     for (int i = 0; i < clicks; ++i) QTest::mouseClick(field, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), field);
