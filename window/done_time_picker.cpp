@@ -16,10 +16,11 @@ QDateTime WallClock(const QDateTime& moment) {
 }
 
 // The moment a local wall-clock time stands for. Where the clock goes back and shows the time
-// twice, the earlier reading, every time. Where the clock jumps over the time, it is read with the
-// offset before the jump, so it lands as far beyond the jump as it lay inside it (02:30 in an hour
-// that is skipped becomes 03:30).
-QDateTime MomentOf(const QDateTime& wallClock) {
+// twice, the reading nearer the reference moment: someone who opened the window after the clocks
+// went back means the coming occurrence, someone who opened it before means the first one. Where
+// the clock jumps over the time, it is read with the offset before the jump, so it lands as far
+// beyond the jump as it lay inside it (02:30 in an hour that is skipped becomes 03:30).
+QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& reference) {
     const qint64 wall = wallClock.toSecsSinceEpoch();
     const auto offsetAt = [](qint64 moment) {
         return QDateTime::fromSecsSinceEpoch(moment).offsetFromUtc();
@@ -28,8 +29,11 @@ QDateTime MomentOf(const QDateTime& wallClock) {
     // A day either side lies beyond the one change of offset that a day can have.
     const qint64 withOffsetBefore = wall - offsetAt(wall - 86400);
     const qint64 withOffsetAfter = wall - offsetAt(wall + 86400);
-    const bool onlyAfter = !shows(withOffsetBefore) && shows(withOffsetAfter);
-    return QDateTime::fromSecsSinceEpoch(onlyAfter ? withOffsetAfter : withOffsetBefore);
+    const qint64 near = reference.toSecsSinceEpoch();
+    const bool after =
+        shows(withOffsetAfter) &&
+        (!shows(withOffsetBefore) || qAbs(withOffsetAfter - near) < qAbs(withOffsetBefore - near));
+    return QDateTime::fromSecsSinceEpoch(after ? withOffsetAfter : withOffsetBefore);
 }
 
 // Tab leaves the picker as it leaves any other control, rather than stepping through the hours,
@@ -72,7 +76,7 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
         emit valueChanged();
     });
     connect(time_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& wallClock) {
-        moment_ = MomentOf(wallClock);
+        moment_ = MomentOf(wallClock, start_);
         emit valueChanged();
     });
 }
@@ -87,7 +91,7 @@ void DoneTimePicker::setValue(const QDateTime& moment) {
         const QSignalBlocker quiet(time_);
         time_->setDateTime(WallClock(moment));
     }
-    moment_ = moment;
+    moment_ = start_ = moment;
     emit valueChanged();
 }
 

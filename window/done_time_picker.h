@@ -14,7 +14,8 @@ class QDateTimeEdit;
 //
 // The edit works on the wall clock alone, where every time of the day can be typed and stepped
 // to, also on days whose clocks jump or repeat an hour. Each time the user sets is turned into
-// one moment, always the same for the same time shown.
+// one moment, always the same for the same time shown: of a time shown twice, the occurrence
+// nearer the value the picker was given.
 class DoneTimePicker : public QWidget {
     Q_OBJECT
 
@@ -24,7 +25,7 @@ public:
     // The moment, or nothing while the check box is cleared.
     std::optional<QDateTime> value() const;
     // Shows the moment's local time and keeps the moment itself, even where the clock shows
-    // that time twice.
+    // that time twice. Times the user sets later are read near it.
     void setValue(const QDateTime& moment);
     // Limits the value to the times of one local day, from its first moment to its last.
     void setDay(const QDate& day);
@@ -42,4 +43,5 @@ private:
     QCheckBox* check_;
     QDateTimeEdit* time_;
     QDateTime moment_;
+    QDateTime start_;  // the value given in code, which decides between repeated times
 };
