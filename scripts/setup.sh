@@ -6,7 +6,10 @@ set -euo pipefail
 
 case "${1:-}" in
     build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev) ;;
-    test) packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream) ;;
+    test)
+        packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream
+            weston xwayland qt6-wayland x11-utils x11-xkb-utils)
+        ;;
     checks) packages=(clang libclang-rt-dev clang-format) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;
     *) echo "usage: $0 build|test|checks|screenshots" >&2; exit 2 ;;
