@@ -26,8 +26,9 @@ screen=":$(cat "$scratch/display")"
 
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR=$scratch/runtime
-DISPLAY=$screen weston --backend=x11-backend.so --use-pixman --xwayland \
-    --width=1200 --height=960 --socket=wayland-tavro --idle-time=0 --log="$scratch/weston.log" 2>>"$scratch/weston.log" &
+DISPLAY=$screen weston --backend=x11-backend.so --use-pixman --xwayland --width=1200 \
+    --height=960 --socket=wayland-tavro --idle-time=0 --log="$scratch/weston.log" \
+    2>>"$scratch/weston.log" &
 compositor=$!
 xwayland=
 for _ in $(seq 100); do
