@@ -3,8 +3,10 @@
 #include <QApplication>
 
 #include "form_tavro.h"
+#include "wayland_bell.h"
 
 int main(int argc, char** argv) {
+    PreferXWaylandForTheBell();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TavroTime"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a Debian 12 machine, builds TavroTime, then opens it (run) or runs every test (test).
+# Sets up a Debian 12 or 13 machine, builds TavroTime, then opens it (run) or runs every test
+# (test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

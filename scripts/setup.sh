@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that a group of tasks needs, asking apt only for missing ones.
+# Installs the Debian packages that a group of tasks needs, asking apt only for missing ones. The
+# names are those of both Debian 12 and Debian 13, never a versioned compiler package.
 # Usage: scripts/setup.sh build|test|checks|screenshots
 set -euo pipefail
 
 case "${1:-}" in
     build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev) ;;
-    test) packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream) ;;
-    checks) packages=(clang libclang-rt-14-dev clang-format) ;;
+    test)
+        packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream
+            weston xwayland qt6-wayland x11-utils x11-xkb-utils)
+        ;;
+    checks) packages=(clang libclang-rt-dev clang-format) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;
     *) echo "usage: $0 build|test|checks|screenshots" >&2; exit 2 ;;
 esac

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# End to end on a Wayland desktop: weston (drawing into a private Xvfb, which passes on the keys
+# that xdotool sends) with XWayland, the program started as a Wayland session starts it. Checks
+# the title, the class the desktop entry names, that a refused key rings the X bell on XWayland's
+# display, and that the results fit at scale factor 2 there.
+# Usage: wayland_smoke_test.sh PROGRAM TEXT_FIT_TEST DESKTOP_ENTRY SCREENSHOT.png
+set -euo pipefail
+program=$1
+text_fit_test=$2
+desktop_entry=$3
+screenshot=$4
+
+scratch=$(mktemp -d)
+cleanup() {
+    kill "${app:-}" "${bells:-}" "${compositor:-}" "${xserver:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xserver=$!
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+screen=":$(cat "$scratch/display")"
+
+mkdir -m 700 "$scratch/runtime"
+export XDG_RUNTIME_DIR=$scratch/runtime
+DISPLAY=$screen weston --backend=x11-backend.so --use-pixman --xwayland --width=1200 \
+    --height=960 --socket=wayland-tavro --idle-time=0 --log="$scratch/weston.log" \
+    2>>"$scratch/weston.log" &
+compositor=$!
+xwayland=
+for _ in $(seq 100); do
+    xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$scratch/weston.log")
+    [ -n "$xwayland" ] && [ -S "$XDG_RUNTIME_DIR/wayland-tavro" ] && break
+    sleep 0.1
+done
+[ -n "$xwayland" ] || fail "weston started no XWayland: $(cat "$scratch/weston.log")"
+
+# What a Wayland session sets; the program picks its platform by itself.
+export WAYLAND_DISPLAY=wayland-tavro DISPLAY=$xwayland XDG_SESSION_TYPE=wayland
+unset QT_QPA_PLATFORM
+# The resource a desktop sets for X11 programs that scale themselves on a high-density screen.
+xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+
+# Counts bells other than the watcher's own greeting.
+printf 'Bell(ImAlive) ignore\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
+stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
+bells=$!
+rung() { grep -c '^bell$' "$scratch/bells" || true; }
+
+"$program" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1) ||
+    fail "no window titled 'TavroTime 1.0' on XWayland"
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+[ "$class" = "$entry_class" ] || fail "window class '$class', desktop entry names '$entry_class'"
+xdotool windowfocus --sync "$window"
+
+xdotool type --delay 40 12
+sleep 0.5
+[ "$(rung)" -eq 0 ] || fail "digits rang the bell"
+xdotool type --delay 40 a
+for _ in $(seq 20); do [ "$(rung)" -ge 1 ] && break; sleep 0.1; done
+[ "$(rung)" -eq 1 ] || fail "a refused key rang $(rung) bells, not one"
+echo "a refused key rang the X bell on XWayland"
+
+xdotool key Tab
+xdotool type --delay 40 00
+xdotool key Tab
+xdotool type --delay 40 00
+xdotool key Tab
+xdotool type --delay 40 01
+xdotool key Return
+sleep 0.5
+import -display "$screen" -window root "$screenshot"
+echo "screenshot: $screenshot"
+
+xdotool key Escape
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+status=0
+wait "$app" || status=$?
+app=
+[ "$status" -eq 0 ] || fail "exit code $status"
+
+QT_QPA_PLATFORM=xcb TZ=Europe/Berlin LC_ALL=en_US.UTF-8 "$text_fit_test" -silent ||
+    fail "results do not fit at scale factor 2 on XWayland"
+echo "results fit at scale factor 2 on XWayland"
