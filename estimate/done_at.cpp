@@ -1,4 +1,4 @@
-#include "done_at.h"
+#include "estimate/done_at.h"
 
 namespace estimate {
 

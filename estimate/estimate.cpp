@@ -1,8 +1,8 @@
-#include "estimate.h"
+#include "estimate/estimate.h"
 
 #include <cmath>
 
-#include "done_at.h"
+#include "estimate/done_at.h"
 
 namespace estimate {
 namespace {

@@ -1,4 +1,4 @@
-#include "formats.h"
+#include "estimate/formats.h"
 
 namespace estimate {
 

@@ -15,6 +15,7 @@
 #include "estimate/done_at.h"
 #include "event_guard.h"
 #include "fitted_label.h"
+#include "product.h"
 #include "stopwatch_icon.h"
 
 namespace {
@@ -74,7 +75,7 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
       formats_(LocaleFormats(locale)),
       beep_(std::move(beep)) {
     setObjectName(QStringLiteral("FormTavro"));
-    setWindowTitle(QStringLiteral("TavroTime 1.0"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(StopwatchIcon());
     setFont(SizedFont(font(), kDialogPointSize, false));
     setFixedSize(337, 281);
