@@ -4,6 +4,7 @@
 
 #include "form_tavro.h"
 #include "product.h"
+#include "translators.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QString::fromUtf8(kOrganization));
     // Lets the desktop match the window with the installed entry and its scalable icon.
     QApplication::setDesktopFileName(QString::fromUtf8(kApplicationId));
+    InstallTranslators(QLocale::system().uiLanguages());
 
     FormTavro form(&std::chrono::system_clock::now, QLocale::system(), &QApplication::beep);
     form.show();

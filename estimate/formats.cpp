@@ -8,4 +8,10 @@ std::string DateText(Instant instant, const Formats& formats) {
     return midnight ? formats.date(local) : formats.dateTime(local);
 }
 
+std::string Fill(std::string_view pattern, std::string_view text) {
+    std::string filled(pattern);
+    if (const auto at = filled.find("%1"); at != std::string::npos) filled.replace(at, 2, text);
+    return filled;
+}
+
 }  // namespace estimate

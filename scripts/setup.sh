@@ -4,7 +4,7 @@
 set -euo pipefail
 
 case "${1:-}" in
-    build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev) ;;
+    build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n) ;;
     test) packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream) ;;
     checks) packages=(clang libclang-rt-14-dev clang-format) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;

@@ -30,7 +30,7 @@ QFont SizedFont(QFont font, qreal pointSize, bool bold) {
 }
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
-    const QString text = QString::fromUtf8(row.text);
+    const QString text = ControlTable::tr(row.text);
     switch (row.kind) {
         case ControlKind::Frame:
             return new QGroupBox(text, parent);
@@ -86,13 +86,13 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
 
 void FormTavro::buildControls() {
     std::map<int, QWidget*> tabOrder;
-    for (const ControlRow& row : kControlTable) {
+    for (const ControlRow& row : ControlTable::kRows) {
         QWidget* parent = row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this;
         QWidget* control = CreateControl(row, parent);
         control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(row.geometry.translated(-parent->mapTo(this, QPoint())));
-        control->setToolTip(QString::fromUtf8(row.toolTip));
-        if (row.accessibleName) control->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        control->setToolTip(ControlTable::tr(row.toolTip));
+        if (row.accessibleName) control->setAccessibleName(ControlTable::tr(row.accessibleName));
         if (row.tabIndex >= 0) tabOrder[row.tabIndex] = control;
     }
     for (auto it = tabOrder.begin(); std::next(it) != tabOrder.end(); ++it) {

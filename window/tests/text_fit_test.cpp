@@ -1,9 +1,12 @@
 #include <algorithm>
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 
 #include "core_adapters.h"
 #include "fitted_label.h"
@@ -14,6 +17,7 @@ class TextFitTest : public QObject {
 
 private slots:
     void everyLocaleShowsWholeCleanTextsInAsciiDigits();
+    void everyTranslationFits();
     void resultsAreShownWhole_data();
     void resultsAreShownWhole();
     void aShortTextAfterALongOneIsFullSize();
@@ -110,6 +114,54 @@ void TextFitTest::everyLocaleShowsWholeCleanTextsInAsciiDigits() {
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QVERIFY(locales.size() > 500);
+}
+
+void TextFitTest::everyTranslationFits() {
+    const QStringList catalogues = QDir(":/i18n").entryList();
+    QStringList problems;
+    for (const QString& catalogue : catalogues) {
+        QTranslator translator;
+        QVERIFY(translator.load(catalogue, ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        const auto problem = [&](const QString& what) { problems << catalogue + ": " + what; };
+        const auto checkResults = [&](FormUnderTest& ui) {
+            for (const char* name : {"Lbl_Total", "LblCompletion", "LblDone"}) {
+                const auto* label = ui.get<FittedLabel>(name);
+                if (label->text().isEmpty()) continue;
+                if (const QString fit = FitProblem(label); !fit.isEmpty()) problem(fit);
+            }
+        };
+
+        FormUnderTest ui;
+        if (ui.get<QPushButton>("CmdCancel")->text() == "Cancel") problem("not in use");
+        for (const QGroupBox* frame : ui.form.findChildren<QGroupBox*>()) {
+            if (frame->minimumSizeHint().width() > frame->width())
+                problem(frame->title() + " is cut");
+        }
+        for (const QPushButton* button : ui.form.findChildren<QPushButton*>()) {
+            if (button->sizeHint().width() > button->width()) problem(button->text() + " is cut");
+        }
+        // Nothing elapsed, on OK and then at a done-at time; then one hour at 99 %, a second
+        // after the done-at time.
+        QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
+        checkResults(ui);
+        ui.pickerTime()->setTime(QTime(13, 0));
+        checkResults(ui);
+        ui.type("TxthhIN", "01");
+        ui.type("TxtProg", "99");
+        ui.pickerTime()->setTime(QTime(11, 59, 59));
+        checkResults(ui);
+
+        // One second at 99 %, done-at late in the evening: the largest overshoot.
+        FormUnderTest overshoot;
+        overshoot.type("Txtssin", "01");
+        overshoot.type("TxtProg", "99");
+        overshoot.pickerTime()->setTime(QTime(23, 59, 59));
+        checkResults(overshoot);
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    QCOMPARE(catalogues.size(), 10);
 }
 
 void TextFitTest::resultsAreShownWhole_data() {
