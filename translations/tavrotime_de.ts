@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Percentage reached at the done-at time</source>
-        <translation>Prozent erreicht zur Stand-um-Zeit</translation>
+        <translation>Bis zur Stand-um-Zeit erreichter Prozentsatz</translation>
     </message>
 </context>
 </TS>
