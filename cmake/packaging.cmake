@@ -1,11 +1,10 @@
 # A Debian package of the installed files; its dependencies are read off the binary by
-# dpkg-shlibdeps.
+# dpkg-shlibdeps. Name, version, summary and homepage come from the project.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME tavrotime)
-set(CPACK_PACKAGE_VERSION 1.00)
-set(CPACK_PACKAGE_VENDOR TavroStat)
-set(CPACK_PACKAGE_CONTACT "TavroStat <tavrotime@tavrostat.com>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Estimate when a long-running job will finish")
+string(TOLOWER ${PROJECT_NAME} CPACK_PACKAGE_NAME)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR ${TAVRO_ORGANIZATION})
+set(CPACK_PACKAGE_CONTACT "${TAVRO_ORGANIZATION} <tavrotime@tavrostat.com>")
 set(CPACK_PACKAGE_DESCRIPTION
     "Type how long a job has been running and what percentage of it is done; TavroTime shows \
 the estimated total duration and the date and time of completion, and what percentage the job \
@@ -15,4 +14,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own catalogues translate the context menus of the fields and the picker.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

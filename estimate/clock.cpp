@@ -1,8 +1,8 @@
-#include "clock.h"
+#include "estimate/clock.h"
 
 #include <ctime>
 
-#include "conversions.h"
+#include "estimate/conversions.h"
 
 namespace estimate {
 

@@ -1,4 +1,4 @@
-#include "conversions.h"
+#include "estimate/conversions.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,11 +1,12 @@
-#include "done_at.h"
+#include "estimate/done_at.h"
 
 namespace estimate {
 
 std::optional<std::string> UpdateDoneAt(std::string_view percentText, std::int32_t elapsedSeconds,
                                         const std::optional<Instant>& doneAt, const Clock& clock,
                                         const Formats& formats) {
-    if (elapsedSeconds == 0) return "[undefined]";
+    const Phrases& phrases = formats.phrases;
+    if (elapsedSeconds == 0) return phrases.undefined;
     if (!doneAt) return std::nullopt;
 
     const double percent = LeadingNumber(percentText);
@@ -15,17 +16,17 @@ std::optional<std::string> UpdateDoneAt(std::string_view percentText, std::int32
     const auto hundredths = [&](double value) {
         return FormatDigits(value, DigitPattern::TwoDecimals, formats.decimalSeparator);
     };
+    const auto percentage = [&](double value) { return Fill(phrases.percent, hundredths(value)); };
 
     // Strict comparisons: exactly 100 is a percentage, not "Completed", and exactly 0 is
     // an ordinary percentage that can still be marked as reached.
     if (projected > 100) {
-        return "Completed" + std::string(1, kLineBreak) + "(+ " + hundredths(projected - 100) +
-               " %)";
+        return phrases.completed + kLineBreak +
+               Fill(phrases.overshoot, hundredths(projected - 100));
     }
-    if (projected < 0) return hundredths(0) + " %";
-    std::string text = hundredths(projected) + " %";
-    if (*doneAt < now) text += " (reached)";
-    return text;
+    if (projected < 0) return percentage(0);
+    const std::string text = percentage(projected);
+    return *doneAt < now ? Fill(phrases.reached, text) : text;
 }
 
 }  // namespace estimate

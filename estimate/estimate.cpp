@@ -1,8 +1,8 @@
-#include "estimate.h"
+#include "estimate/estimate.h"
 
 #include <cmath>
 
-#include "done_at.h"
+#include "estimate/done_at.h"
 
 namespace estimate {
 namespace {
@@ -37,9 +37,9 @@ EstimateTexts ComputeEstimate(const FieldTexts& fields, const std::optional<Inst
     texts.elapsedSeconds = ComputeElapsedSeconds(fields.hours, fields.minutes, fields.seconds);
     const double percent = LeadingNumber(fields.percent);
     if (texts.elapsedSeconds == 0 || percent == 0) {
-        texts.total = "[undefined]";
-        texts.completion = "[Undefined]";
-        texts.done = "[Undefined]";
+        texts.total = formats.phrases.undefined;
+        texts.completion = formats.phrases.undefinedMoment;
+        texts.done = formats.phrases.undefinedMoment;
         return texts;
     }
 

@@ -1,4 +1,4 @@
-#include "formats.h"
+#include "estimate/formats.h"
 
 namespace estimate {
 
@@ -6,6 +6,12 @@ std::string DateText(Instant instant, const Formats& formats) {
     const LocalDateTime local = ToLocal(instant);
     const bool midnight = local.hour == 0 && local.minute == 0 && local.second == 0;
     return midnight ? formats.date(local) : formats.dateTime(local);
+}
+
+std::string Fill(std::string_view pattern, std::string_view text) {
+    std::string filled(pattern);
+    if (const auto at = filled.find("%1"); at != std::string::npos) filled.replace(at, 2, text);
+    return filled;
 }
 
 }  // namespace estimate

@@ -13,7 +13,7 @@ esac
 bash scripts/setup.sh build
 [ "$mode" = test ] && bash scripts/setup.sh test
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default -j 2
 
 if [ "$mode" = test ]; then
     ctest --preset default

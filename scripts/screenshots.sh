@@ -9,7 +9,7 @@ bash scripts/setup.sh build
 bash scripts/setup.sh test
 bash scripts/setup.sh screenshots
 cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --build --preset default -j 2
 mkdir -p build/screenshots
 
 shoot() {

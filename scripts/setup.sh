@@ -5,7 +5,10 @@
 set -euo pipefail
 
 case "${1:-}" in
-    build) packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev) ;;
+    build)
+        packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev qt6-tools-dev qt6-l10n-tools
+            qt6-translations-l10n)
+        ;;
     test)
         packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream
             weston xwayland qt6-wayland x11-utils x11-xkb-utils)

@@ -1,5 +1,7 @@
 #include "core_adapters.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool IsAsciiLetter(QChar c) {
@@ -76,6 +78,25 @@ QString AsciiDigits(QString text, const QLocale& locale) {
                              codePoints.size());
 }
 
+estimate::Phrases TranslatedPhrases() {
+    const auto text = [](const QString& translated) { return translated.toStdString(); };
+    return {
+        //: The total time when nothing can be estimated, and the done-at result before any time
+        //: has elapsed.
+        text(QCoreApplication::translate("FormTavro", "[undefined]")),
+        //: The completion time and the done-at result when nothing can be estimated.
+        text(QCoreApplication::translate("FormTavro", "[Undefined]")),
+        //: A percentage; %1 is its figure, such as 57.32.
+        text(QCoreApplication::translate("FormTavro", "%1 %")),
+        //: A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.
+        text(QCoreApplication::translate("FormTavro", "%1 (reached)")),
+        //: The job will be complete before the done-at time. Keep it short: the label is narrow.
+        text(QCoreApplication::translate("FormTavro", "Completed")),
+        //: Below "Completed": how far past 100 % the job will be; %1 is the figure, such as 12.50.
+        text(QCoreApplication::translate("FormTavro", "(+ %1 %)")),
+    };
+}
+
 estimate::Formats LocaleFormats(const QLocale& locale) {
     const QString timeFormat = CompletionTimeFormat(locale);
     const auto date = [locale](const estimate::LocalDateTime& local) {
@@ -90,5 +111,6 @@ estimate::Formats LocaleFormats(const QLocale& locale) {
     // A locale with digits of its own has a separator made for them (Arabic uses U+066B); with
     // ASCII digits, these locales write a full stop.
     const bool asciiLocale = locale.zeroDigit() == QLatin1String("0");
-    return {asciiLocale ? locale.decimalPoint().toStdString() : ".", dateTime, date};
+    return {asciiLocale ? locale.decimalPoint().toStdString() : ".", dateTime, date,
+            TranslatedPhrases()};
 }

@@ -6,7 +6,7 @@
 #include "estimate/clock.h"
 #include "estimate/formats.h"
 
-// Qt's dates and locale in the shapes the estimation core takes.
+// Qt's dates, locale and translations in the shapes the estimation core takes.
 
 estimate::Instant ToInstant(const QDateTime& moment);
 QDateTime ToQDateTime(estimate::Instant instant);
@@ -20,6 +20,10 @@ QString CompletionTimeFormat(const QLocale& locale);
 // written in ASCII digits, like the figures typed into its fields.
 QString AsciiDigits(QString text, const QLocale& locale);
 
-// The locale's short date and completion time, in ASCII digits, and the decimal separator that
-// goes with ASCII digits.
+// The result texts' words in the language of the installed catalogues, English without one.
+estimate::Phrases TranslatedPhrases();
+
+// The locale's short date and completion time, in ASCII digits, the decimal separator that goes
+// with ASCII digits, and the translated phrases. The words follow the user's languages, the
+// figures the locale: the two can differ.
 estimate::Formats LocaleFormats(const QLocale& locale);

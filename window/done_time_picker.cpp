@@ -54,7 +54,11 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
     : QWidget(parent), check_(new QCheckBox(this)), time_(new TimeEdit(this)) {
     check_->setChecked(true);
     check_->setAccessibleName(tr("Done at time set"));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    time_->setTimeZone(QTimeZone::utc());
+#else
     time_->setTimeSpec(Qt::UTC);
+#endif
     // ASCII digits, like every other figure of the window.
     time_->setLocale(QLocale::c());
     time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));

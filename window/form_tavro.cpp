@@ -15,6 +15,7 @@
 #include "estimate/done_at.h"
 #include "event_guard.h"
 #include "fitted_label.h"
+#include "product.h"
 #include "stopwatch_icon.h"
 #include "window_style.h"
 
@@ -30,7 +31,7 @@ QFont SizedFont(QFont font, qreal pointSize, bool bold) {
 }
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
-    const QString text = QString::fromUtf8(row.text);
+    const QString text = ControlTable::tr(row.text);
     switch (row.kind) {
         case ControlKind::Frame:
             return new QGroupBox(text, parent);
@@ -75,7 +76,7 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
       formats_(LocaleFormats(locale)),
       beep_(std::move(beep)) {
     setObjectName(QStringLiteral("FormTavro"));
-    setWindowTitle(QStringLiteral("TavroTime 1.0"));
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(StopwatchIcon());
     setFont(SizedFont(font(), kDialogPointSize, false));
     setFixedSize(337, 281);
@@ -87,7 +88,7 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
 void FormTavro::buildControls() {
     auto* style = new WindowStyle(this);
     std::map<int, QWidget*> tabOrder;
-    for (const ControlRow& row : kControlTable) {
+    for (const ControlRow& row : ControlTable::kRows) {
         QWidget* parent = row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this;
         QWidget* control = CreateControl(row, parent);
         if (row.kind == ControlKind::Frame || row.kind == ControlKind::Field) {
@@ -95,8 +96,8 @@ void FormTavro::buildControls() {
         }
         control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(row.geometry.translated(-parent->mapTo(this, QPoint())));
-        control->setToolTip(QString::fromUtf8(row.toolTip));
-        if (row.accessibleName) control->setAccessibleName(QString::fromUtf8(row.accessibleName));
+        control->setToolTip(ControlTable::tr(row.toolTip));
+        if (row.accessibleName) control->setAccessibleName(ControlTable::tr(row.accessibleName));
         if (row.tabIndex >= 0) tabOrder[row.tabIndex] = control;
     }
     for (auto it = tabOrder.begin(); std::next(it) != tabOrder.end(); ++it) {

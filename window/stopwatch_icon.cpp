@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "data/icons/stopwatch16.xpm"
-#include "data/icons/stopwatch32.xpm"
-#include "data/icons/stopwatch64.xpm"
+#include "stopwatch16.xpm"
+#include "stopwatch32.xpm"
+#include "stopwatch64.xpm"
 
 QIcon StopwatchIcon() {
     QIcon icon;

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, unpacks it into a scratch folder, checks what
 # it holds and says about itself, then runs the unpacked program under Xvfb.
-# Usage: package_test.sh BUILD_DIR SMOKE_TEST
+# Usage: package_test.sh BUILD_DIR SMOKE_TEST APPLICATION_ID VERSION
 set -euo pipefail
 build=$1
 smoke_test=$2
-app_id=com.tavrostat.TavroTime
+app_id=$3
+version=$4
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch/package" >/dev/null
-deb=$(echo "$scratch"/package/tavrotime_1.00_*.deb)
+deb=$(echo "$scratch"/package/tavrotime_"$version"_*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -30,7 +31,7 @@ appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app_id.metainf
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tavrotime ] || fail "package name $(field Package)"
-[ "$(field Version)" = 1.00 ] || fail "version $(field Version)"
+[ "$(field Version)" = "$version" ] || fail "version $(field Version)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 [ -n "$(field Description)" ] || fail "no description"
 field Depends | grep -q 'libqt6widgets6' || fail "dependencies not computed: $(field Depends)"

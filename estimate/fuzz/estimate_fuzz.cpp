@@ -33,8 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const Clock clock = [nanoseconds] {
         return std::chrono::system_clock::time_point(nanoseconds);
     };
+    Phrases phrases;
+    for (std::string* phrase : {&phrases.undefined, &phrases.undefinedMoment, &phrases.percent,
+                                &phrases.reached, &phrases.completed, &phrases.overshoot}) {
+        *phrase = data.ConsumeRandomLengthString(12);
+    }
     const Formats formats{data.ConsumeRandomLengthString(8),
-                          [](const LocalDateTime& t) { return ShortText(t) + " time"; }, ShortText};
+                          [](const LocalDateTime& t) { return ShortText(t) + " time"; }, ShortText,
+                          phrases};
     const FieldTexts fields{data.ConsumeRandomLengthString(24), data.ConsumeRandomLengthString(24),
                             data.ConsumeRandomLengthString(24), data.ConsumeRandomLengthString(24)};
     std::optional<Instant> doneAt;
@@ -51,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     }
     Run([&] { FormatDigits(fields.minutes); });
     Run([&] { DateText(Now(clock) + std::chrono::seconds{elapsed}, formats); });
+    Fill(phrases.reached, fields.seconds);
     Run([&] { ComputeElapsedSeconds(fields.hours, fields.minutes, fields.seconds); });
     Run([&] { UpdateDoneAt(fields.percent, elapsed, doneAt, clock, formats); });
     Run([&] { ComputeEstimate(fields, doneAt, clock, formats); });

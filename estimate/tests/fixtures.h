@@ -15,7 +15,8 @@ inline std::string TwoDigits(int value) {
     return std::string(value < 10 ? "0" : "") + std::to_string(value);
 }
 
-// ISO-like texts, so that expectations read plainly and do not depend on the machine's locale.
+// ISO-like texts and English words, so that expectations read plainly and do not depend on the
+// machine's locale.
 inline Formats IsoFormats(std::string decimalSeparator = ".") {
     const auto date = [](const LocalDateTime& t) {
         return std::to_string(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day);
@@ -25,7 +26,8 @@ inline Formats IsoFormats(std::string decimalSeparator = ".") {
                 return date(t) + " " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" +
                        TwoDigits(t.second);
             },
-            date};
+            date,
+            {"[undefined]", "[Undefined]", "%1 %", "%1 (reached)", "Completed", "(+ %1 %)"}};
 }
 
 // The moment a wall-clock time of the test process's zone (Europe/Berlin) stands for. Only for

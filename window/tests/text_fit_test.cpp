@@ -1,10 +1,13 @@
 #include <algorithm>
 
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
+#include <QTranslator>
 
 #include "control_table.h"
 #include "core_adapters.h"
@@ -16,6 +19,7 @@ class TextFitTest : public QObject {
 
 private slots:
     void everyLocaleShowsWholeCleanTextsInAsciiDigits();
+    void everyTranslationFits();
     void resultsAreShownWhole_data();
     void resultsAreShownWhole();
     void aShortTextAfterALongOneIsFullSize();
@@ -115,6 +119,54 @@ void TextFitTest::everyLocaleShowsWholeCleanTextsInAsciiDigits() {
     QVERIFY(locales.size() > 500);
 }
 
+void TextFitTest::everyTranslationFits() {
+    const QStringList catalogues = QDir(":/i18n").entryList();
+    QStringList problems;
+    for (const QString& catalogue : catalogues) {
+        QTranslator translator;
+        QVERIFY(translator.load(catalogue, ":/i18n"));
+        QCoreApplication::installTranslator(&translator);
+        const auto problem = [&](const QString& what) { problems << catalogue + ": " + what; };
+        const auto checkResults = [&](FormUnderTest& ui) {
+            for (const char* name : {"Lbl_Total", "LblCompletion", "LblDone"}) {
+                const auto* label = ui.get<FittedLabel>(name);
+                if (label->text().isEmpty()) continue;
+                if (const QString fit = FitProblem(label); !fit.isEmpty()) problem(fit);
+            }
+        };
+
+        FormUnderTest ui;
+        if (ui.get<QPushButton>("CmdCancel")->text() == "Cancel") problem("not in use");
+        for (const QGroupBox* frame : ui.form.findChildren<QGroupBox*>()) {
+            if (frame->minimumSizeHint().width() > frame->width())
+                problem(frame->title() + " is cut");
+        }
+        for (const QPushButton* button : ui.form.findChildren<QPushButton*>()) {
+            if (button->sizeHint().width() > button->width()) problem(button->text() + " is cut");
+        }
+        // Nothing elapsed, on OK and then at a done-at time; then one hour at 99 %, a second
+        // after the done-at time.
+        QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
+        checkResults(ui);
+        ui.pickerTime()->setTime(QTime(13, 0));
+        checkResults(ui);
+        ui.type("TxthhIN", "01");
+        ui.type("TxtProg", "99");
+        ui.pickerTime()->setTime(QTime(11, 59, 59));
+        checkResults(ui);
+
+        // One second at 99 %, done-at late in the evening: the largest overshoot.
+        FormUnderTest overshoot;
+        overshoot.type("Txtssin", "01");
+        overshoot.type("TxtProg", "99");
+        overshoot.pickerTime()->setTime(QTime(23, 59, 59));
+        checkResults(overshoot);
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    QCOMPARE(catalogues.size(), 10);
+}
+
 void TextFitTest::resultsAreShownWhole_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
@@ -159,7 +211,7 @@ void TextFitTest::framesLeaveRoomForCaptionsAndResults() {
         return inWindow(frame,
                         frame->style()->subControlRect(QStyle::CC_GroupBox, &option, part, frame));
     };
-    for (const ControlRow& row : kControlTable) {
+    for (const ControlRow& row : ControlTable::kRows) {
         QWidget* control = ui.widget(row.name);
         if (row.kind == ControlKind::Result) {
             auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
@@ -177,7 +229,7 @@ void TextFitTest::framesLeaveRoomForCaptionsAndResults() {
         QVERIFY2(row.geometry.contains(caption), row.name);
         QVERIFY2(caption.width() >= frame->fontMetrics().horizontalAdvance(frame->title()),
                  row.name);
-        for (const ControlRow& other : kControlTable) {
+        for (const ControlRow& other : ControlTable::kRows) {
             QVERIFY2(&other == &row || !caption.intersects(other.geometry),
                      qPrintable(QString("%1 caption %2 overlaps %3")
                                     .arg(row.name)

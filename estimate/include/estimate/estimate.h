@@ -19,7 +19,7 @@ struct FieldTexts {
     std::string percent;
 };
 
-// What pressing OK writes into the result labels.
+// What pressing OK writes into the result labels, in the words of the formats' phrases.
 struct EstimateTexts {
     bool defined = false;  // false when no time has elapsed or nothing is done yet
     std::int32_t elapsedSeconds = 0;

@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ControlTable</name>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstrichene Zeit</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Percentage done</source>
+        <translation>Erledigt in Prozent</translation>
+    </message>
+    <message>
+        <source>Progress bar</source>
+        <translation>Fortschrittsbalken</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>Gesamtdauer</translation>
+    </message>
+    <message>
+        <source>Estimated total time</source>
+        <translation>Geschätzte Gesamtdauer</translation>
+    </message>
+    <message>
+        <source>Completion</source>
+        <translation>Fertigstellung</translation>
+    </message>
+    <message>
+        <source>Estimated completion time</source>
+        <translation>Geschätzter Zeitpunkt der Fertigstellung</translation>
+    </message>
+    <message>
+        <source>Done at</source>
+        <translation>Stand um</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTimePicker</name>
+    <message>
+        <source>Done at time set</source>
+        <translation>Stand-um-Zeit gesetzt</translation>
+    </message>
+    <message>
+        <source>Done at</source>
+        <translation>Stand um</translation>
+    </message>
+    <message>
+        <source>Press Space to clear or set the done-at time</source>
+        <translation>Mit der Leertaste die Stand-um-Zeit löschen oder setzen</translation>
+    </message>
+</context>
+<context>
+    <name>FormTavro</name>
+    <message>
+        <source>[undefined]</source>
+        <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>
+        <translation>[unbestimmt]</translation>
+    </message>
+    <message>
+        <source>[Undefined]</source>
+        <extracomment>The completion time and the done-at result when nothing can be estimated.</extracomment>
+        <translation>[Unbestimmt]</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A percentage; %1 is its figure, such as 57.32.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 (reached)</source>
+        <extracomment>A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.</extracomment>
+        <translation>%1 (erreicht)</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <extracomment>The job will be complete before the done-at time. Keep it short: the label is narrow.</extracomment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>(+ %1 %)</source>
+        <extracomment>Below &quot;Completed&quot;: how far past 100 % the job will be; %1 is the figure, such as 12.50.</extracomment>
+        <translation>(+ %1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>Percentage reached at the done-at time</source>
+        <translation>Bis zur Stand-um-Zeit erreichter Prozentsatz</translation>
+    </message>
+</context>
+</TS>

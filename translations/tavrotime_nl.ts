@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>ControlTable</name>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Verstreken tijd</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Uren</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Seconden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Voortgang</translation>
+    </message>
+    <message>
+        <source>Percentage done</source>
+        <translation>Percentage voltooid</translation>
+    </message>
+    <message>
+        <source>Progress bar</source>
+        <translation>Voortgangsbalk</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>Totale tijd</translation>
+    </message>
+    <message>
+        <source>Estimated total time</source>
+        <translation>Geschatte totale tijd</translation>
+    </message>
+    <message>
+        <source>Completion</source>
+        <translation>Voltooiing</translation>
+    </message>
+    <message>
+        <source>Estimated completion time</source>
+        <translation>Geschatte voltooiingstijd</translation>
+    </message>
+    <message>
+        <source>Done at</source>
+        <translation>Voortgang om</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTimePicker</name>
+    <message>
+        <source>Done at time set</source>
+        <translation>Voortgangstijdstip ingesteld</translation>
+    </message>
+    <message>
+        <source>Done at</source>
+        <translation>Voortgang om</translation>
+    </message>
+    <message>
+        <source>Press Space to clear or set the done-at time</source>
+        <translation>Druk op Spatie om het voortgangstijdstip te wissen of in te stellen</translation>
+    </message>
+</context>
+<context>
+    <name>FormTavro</name>
+    <message>
+        <source>[undefined]</source>
+        <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>
+        <translation>[onbepaald]</translation>
+    </message>
+    <message>
+        <source>[Undefined]</source>
+        <extracomment>The completion time and the done-at result when nothing can be estimated.</extracomment>
+        <translation>[Onbepaald]</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A percentage; %1 is its figure, such as 57.32.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 (reached)</source>
+        <extracomment>A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.</extracomment>
+        <translation>%1 (bereikt)</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <extracomment>The job will be complete before the done-at time. Keep it short: the label is narrow.</extracomment>
+        <translation>Voltooid</translation>
+    </message>
+    <message>
+        <source>(+ %1 %)</source>
+        <extracomment>Below &quot;Completed&quot;: how far past 100 % the job will be; %1 is the figure, such as 12.50.</extracomment>
+        <translation>(+ %1%)</translation>
+    </message>
+    <message>
+        <source>Percentage reached at the done-at time</source>
+        <translation>Percentage bereikt op het voortgangstijdstip</translation>
+    </message>
+</context>
+</TS>

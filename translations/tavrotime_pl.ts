@@ -1,0 +1,115 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>ControlTable</name>
+    <message>
+        <source>Elapsed time</source>
+        <translation>Czas, który upłynął</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Godziny</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuty</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekundy</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postęp</translation>
+    </message>
+    <message>
+        <source>Percentage done</source>
+        <translation>Procent ukończenia</translation>
+    </message>
+    <message>
+        <source>Progress bar</source>
+        <translation>Pasek postępu</translation>
+    </message>
+    <message>
+        <source>Total time</source>
+        <translation>Czas całkowity</translation>
+    </message>
+    <message>
+        <source>Estimated total time</source>
+        <translation>Szacowany czas całkowity</translation>
+    </message>
+    <message>
+        <source>Completion</source>
+        <translation>Zakończenie</translation>
+    </message>
+    <message>
+        <source>Estimated completion time</source>
+        <translation>Szacowany czas zakończenia</translation>
+    </message>
+    <message>
+        <source>Done at</source>
+        <translation>Postęp o godzinie</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>DoneTimePicker</name>
+    <message>
+        <source>Done at time set</source>
+        <translation>Godzina postępu ustawiona</translation>
+    </message>
+    <message>
+        <source>Done at</source>
+        <translation>Postęp o godzinie</translation>
+    </message>
+    <message>
+        <source>Press Space to clear or set the done-at time</source>
+        <translation>Naciśnij spację, aby wyczyścić lub ustawić godzinę postępu</translation>
+    </message>
+</context>
+<context>
+    <name>FormTavro</name>
+    <message>
+        <source>[undefined]</source>
+        <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>
+        <translation>[nieokreślony]</translation>
+    </message>
+    <message>
+        <source>[Undefined]</source>
+        <extracomment>The completion time and the done-at result when nothing can be estimated.</extracomment>
+        <translation>[Nieokreślony]</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A percentage; %1 is its figure, such as 57.32.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 (reached)</source>
+        <extracomment>A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.</extracomment>
+        <translation>%1 (osiągnięto)</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <extracomment>The job will be complete before the done-at time. Keep it short: the label is narrow.</extracomment>
+        <translation>Ukończono</translation>
+    </message>
+    <message>
+        <source>(+ %1 %)</source>
+        <extracomment>Below &quot;Completed&quot;: how far past 100 % the job will be; %1 is the figure, such as 12.50.</extracomment>
+        <translation>(+ %1%)</translation>
+    </message>
+    <message>
+        <source>Percentage reached at the done-at time</source>
+        <translation>Procent osiągnięty o godzinie postępu</translation>
+    </message>
+</context>
+</TS>
