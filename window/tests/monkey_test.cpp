@@ -21,7 +21,7 @@ const QList<QPair<const char*, QRegularExpression>> kResultPatterns{
     {"Lbl_Total", QRegularExpression(R"(^(|\[undefined\]|\d{3,}:\d{2}:\d{2})$)")},
     {"LblCompletion",
      QRegularExpression(
-         R"(^(|\[Undefined\]|\d{1,2}/\d{1,2}/\d{2}( \d{1,2}:\d{2}:\d{2} [AP]M)?)$)")},
+         R"(^(|\[Undefined\]|\d{1,2}/\d{1,2}/\d{2}( \d{1,2}:\d{2}:\d{2}[ \x{202F}][AP]M)?)$)")},
     {"LblDone",
      QRegularExpression(R"(^(|\[undefined\]|\[Undefined\]|\d{2,}\.\d{2} %( \(reached\))?)"
                         R"(|Completed\n\(\+ \d{2,}\.\d{2} %\))$)")},

@@ -64,7 +64,11 @@ bool EndsCleanly(const QString& text) {
 QDateTime ReadBack(QString text, const QLocale& locale, bool withTime) {
     for (const auto& [word, english] :
          {std::pair(locale.pmText(), "PM"), std::pair(locale.amText(), "AM")}) {
-        if (!word.isEmpty()) text.replace(word, QLatin1String(english), Qt::CaseInsensitive);
+        // Qt's case-insensitive search misses scripts beyond the Basic Multilingual Plane
+        // (Adlam), so each case is replaced by itself.
+        for (const QString& form : {word, word.toUpper(), word.toLower()}) {
+            if (!form.isEmpty()) text.replace(form, QLatin1String(english));
+        }
     }
     QString format = locale.dateFormat(QLocale::ShortFormat);
     if (withTime) format += " " + CompletionTimeFormat(locale);
