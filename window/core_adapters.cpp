@@ -1,5 +1,7 @@
 #include "core_adapters.h"
 
+#include <QTimeZone>
+
 #include <QCoreApplication>
 
 namespace {
@@ -35,7 +37,7 @@ estimate::Instant ToInstant(const QDateTime& moment) {
 }
 
 QDateTime ToQDateTime(estimate::Instant instant) {
-    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count());
+    return QDateTime::fromSecsSinceEpoch(instant.time_since_epoch().count(), QTimeZone::utc());
 }
 
 QString CompletionTimeFormat(const QLocale& locale) {

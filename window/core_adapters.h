@@ -9,6 +9,8 @@
 // Qt's dates, locale and translations in the shapes the estimation core takes.
 
 estimate::Instant ToInstant(const QDateTime& moment);
+// In UTC: a local time can stand for two moments where the clock goes back by a change of
+// standard offset, and Qt does not always tell which.
 QDateTime ToQDateTime(estimate::Instant instant);
 
 // The locale's long time format cut down to hours, minutes, seconds and the day period, with

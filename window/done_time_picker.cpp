@@ -33,7 +33,8 @@ QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& reference) {
     const bool after =
         shows(withOffsetAfter) &&
         (!shows(withOffsetBefore) || qAbs(withOffsetAfter - near) < qAbs(withOffsetBefore - near));
-    return QDateTime::fromSecsSinceEpoch(after ? withOffsetAfter : withOffsetBefore);
+    return QDateTime::fromSecsSinceEpoch(after ? withOffsetAfter : withOffsetBefore,
+                                         QTimeZone::utc());
 }
 
 // Tab leaves the picker as it leaves any other control, rather than stepping through the hours,

@@ -142,7 +142,7 @@ void FormTavro::load() {
     // like the other results.
     const QSignalBlocker quiet(picker_);
     const QDateTime now = ToQDateTime(estimate::Now(clock_));
-    picker_->setDay(now.date());
+    picker_->setDay(now.toLocalTime().date());
     picker_->setValue(now);
     hours_->setFocus();
 }
