@@ -22,8 +22,11 @@ QDateTime WallClock(const QDateTime& moment) {
 // beyond the jump as it lay inside it (02:30 in an hour that is skipped becomes 03:30).
 QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& reference) {
     const qint64 wall = wallClock.toSecsSinceEpoch();
+    // Read from the wall clock the moment shows rather than from a local date-time's offset: Qt
+    // cannot always tell the two readings of a repeated time apart (when both are standard time).
     const auto offsetAt = [](qint64 moment) {
-        return QDateTime::fromSecsSinceEpoch(moment).offsetFromUtc();
+        const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment, QTimeZone::utc());
+        return WallClock(utc).toSecsSinceEpoch() - moment;
     };
     const auto shows = [&](qint64 moment) { return moment + offsetAt(moment) == wall; };
     // A day either side lies beyond the one change of offset that a day can have.
