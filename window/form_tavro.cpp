@@ -170,6 +170,9 @@ void FormTavro::refreshDoneAt() {
 
 void FormTavro::followPercentage() {
     progress_->setValue(static_cast<int>(estimate::LeadingNumber(percent_->text().toStdString())));
+    // The bar repaints only changes of at least one of its chunks (about 5 %): from 0 to 4 or
+    // back, it would go on showing the old value.
+    progress_->update();
 }
 
 estimate::FieldTexts FormTavro::fieldTexts() const {
