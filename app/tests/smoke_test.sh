@@ -11,11 +11,10 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+source "$(dirname "$0")/x_session.sh"
 
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xserver=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$scratch/display")"
+start_xvfb 640x480x24
+export DISPLAY=$screen
 export QT_QPA_PLATFORM=xcb
 
 "$program" &
@@ -36,10 +35,4 @@ sleep 0.5
 import -window "$window" "$screenshot"
 echo "screenshot: $screenshot"
 
-xdotool key Escape
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-status=0
-wait "$app" || status=$?
-app=
-echo "exit code: $status"
-[ "$status" -eq 0 ]
+close_with_escape

@@ -18,11 +18,9 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/x_session.sh"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xserver=$!
-for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-screen=":$(cat "$scratch/display")"
+start_xvfb 1280x1024x24
 
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR=$scratch/runtime
@@ -78,12 +76,7 @@ sleep 0.5
 import -display "$screen" -window root "$screenshot"
 echo "screenshot: $screenshot"
 
-xdotool key Escape
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-status=0
-wait "$app" || status=$?
-app=
-[ "$status" -eq 0 ] || fail "exit code $status"
+close_with_escape || fail "the program did not end cleanly"
 
 QT_QPA_PLATFORM=xcb TZ=Europe/Berlin LC_ALL=en_US.UTF-8 "$text_fit_test" -silent ||
     fail "results do not fit at scale factor 2 on XWayland"
