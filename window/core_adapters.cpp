@@ -1,8 +1,7 @@
 #include "core_adapters.h"
 
-#include <QTimeZone>
-
 #include <QCoreApplication>
+#include <QTimeZone>
 
 namespace {
 
@@ -28,6 +27,39 @@ qsizetype TokenLength(QStringView format) {
     const bool dayPeriod = first == QLatin1Char('a') || first == QLatin1Char('A');
     if (dayPeriod && end < format.size() && format[end].toLower() == QLatin1Char('p')) ++end;
     return end;
+}
+
+// The text with the locale's digits replaced by ASCII digits.
+QString AsciiDigits(QString text, const QLocale& locale) {
+    // Some scripts' digits lie outside the Basic Multilingual Plane, so work in code points.
+    const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
+    if (zero == U'0') return text;
+    QList<uint> codePoints = text.toUcs4();
+    for (uint& c : codePoints) {
+        if (c >= zero && c <= zero + 9) c = U'0' + (c - zero);
+    }
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(codePoints.constData()),
+                             codePoints.size());
+}
+
+// The result texts' words in the language of the installed catalogues, English without one.
+estimate::Phrases TranslatedPhrases() {
+    const auto text = [](const QString& translated) { return translated.toStdString(); };
+    return {
+        //: The total time when nothing can be estimated, and the done-at result before any time
+        //: has elapsed.
+        text(QCoreApplication::translate("FormTavro", "[undefined]")),
+        //: The completion time and the done-at result when nothing can be estimated.
+        text(QCoreApplication::translate("FormTavro", "[Undefined]")),
+        //: A percentage; %1 is its figure, such as 57.32.
+        text(QCoreApplication::translate("FormTavro", "%1 %")),
+        //: A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.
+        text(QCoreApplication::translate("FormTavro", "%1 (reached)")),
+        //: The job will be complete before the done-at time. Keep it short: the label is narrow.
+        text(QCoreApplication::translate("FormTavro", "Completed")),
+        //: Below "Completed": how far past 100 % the job will be; %1 is the figure, such as 12.50.
+        text(QCoreApplication::translate("FormTavro", "(+ %1 %)")),
+    };
 }
 
 }  // namespace
@@ -66,37 +98,6 @@ QString CompletionTimeFormat(const QLocale& locale) {
         result += token;
     }
     return result;
-}
-
-QString AsciiDigits(QString text, const QLocale& locale) {
-    // Some scripts' digits lie outside the Basic Multilingual Plane, so work in code points.
-    const char32_t zero = locale.zeroDigit().toUcs4().value(0, U'0');
-    if (zero == U'0') return text;
-    QList<uint> codePoints = text.toUcs4();
-    for (uint& c : codePoints) {
-        if (c >= zero && c <= zero + 9) c = U'0' + (c - zero);
-    }
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(codePoints.constData()),
-                             codePoints.size());
-}
-
-estimate::Phrases TranslatedPhrases() {
-    const auto text = [](const QString& translated) { return translated.toStdString(); };
-    return {
-        //: The total time when nothing can be estimated, and the done-at result before any time
-        //: has elapsed.
-        text(QCoreApplication::translate("FormTavro", "[undefined]")),
-        //: The completion time and the done-at result when nothing can be estimated.
-        text(QCoreApplication::translate("FormTavro", "[Undefined]")),
-        //: A percentage; %1 is its figure, such as 57.32.
-        text(QCoreApplication::translate("FormTavro", "%1 %")),
-        //: A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.
-        text(QCoreApplication::translate("FormTavro", "%1 (reached)")),
-        //: The job will be complete before the done-at time. Keep it short: the label is narrow.
-        text(QCoreApplication::translate("FormTavro", "Completed")),
-        //: Below "Completed": how far past 100 % the job will be; %1 is the figure, such as 12.50.
-        text(QCoreApplication::translate("FormTavro", "(+ %1 %)")),
-    };
 }
 
 estimate::Formats LocaleFormats(const QLocale& locale) {

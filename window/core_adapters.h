@@ -18,14 +18,8 @@ QDateTime ToQDateTime(estimate::Instant instant);
 // punctuation that surrounded it.
 QString CompletionTimeFormat(const QLocale& locale);
 
-// The text with the locale's digits replaced by ASCII digits. Every figure of the window is
-// written in ASCII digits, like the figures typed into its fields.
-QString AsciiDigits(QString text, const QLocale& locale);
-
-// The result texts' words in the language of the installed catalogues, English without one.
-estimate::Phrases TranslatedPhrases();
-
-// The locale's short date and completion time, in ASCII digits, the decimal separator that goes
+// The locale's short date and completion time, in ASCII digits like the figures typed into the
+// fields, the decimal separator that goes
 // with ASCII digits, and the translated phrases. The words follow the user's languages, the
 // figures the locale: the two can differ.
 estimate::Formats LocaleFormats(const QLocale& locale);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <chrono>
-#include <compare>
 #include <functional>
 
 namespace estimate {
@@ -22,8 +21,6 @@ struct LocalDateTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
-
-    friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
 // The current moment to the whole second, cut rather than rounded: the clock has not yet
