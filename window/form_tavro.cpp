@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <map>
+#include <utility>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -30,42 +31,77 @@ QFont SizedFont(QFont font, qreal pointSize, bool bold) {
     return font;
 }
 
-QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
-    const QString text = ControlTable::tr(row.text);
-    switch (row.kind) {
-        case ControlKind::Frame:
-            return new QGroupBox(text, parent);
-        case ControlKind::Field: {
-            auto* field = new DigitField(parent);
-            field->setText(text);
-            return field;
-        }
-        case ControlKind::Caption: {
-            auto* caption = new QLabel(text, parent);
-            caption->setFont(SizedFont(parent->font(), kCaptionPointSize, false));
-            return caption;
-        }
-        case ControlKind::Result: {
-            const bool bold = row.resultStyle == ResultStyle::Bold;
-            auto* result =
-                new FittedLabel(SizedFont(parent->font(), kDialogPointSize, bold), parent);
-            result->setAlignment(Qt::AlignCenter);
-            return result;
-        }
-        case ControlKind::Button:
-            return new QPushButton(text, parent);
-        case ControlKind::Picker:
-            return new DoneTimePicker(parent);
-        case ControlKind::Bar: {
-            auto* bar = new QProgressBar(parent);
-            bar->setRange(0, 100);
-            bar->setValue(0);
-            bar->setTextVisible(false);  // the percentage field beside it shows the number
-            return bar;
+// Makes each control from its row of the table, in its place, and chains the focus order. Each
+// kind of control has its own maker, which returns it typed: the window holds it from the start.
+class ControlMaker {
+public:
+    explicit ControlMaker(QWidget* window) : window_(window), style_(new WindowStyle(window)) {}
+
+    QGroupBox* frame(const ControlRow& row) {
+        auto* frame = place(new QGroupBox(ControlTable::tr(row.text), window_), row);
+        frame->setStyle(style_);
+        return frame;
+    }
+
+    DigitField* field(const ControlRow& row) {
+        auto* field = place(new DigitField(window_), row);
+        field->setText(QString::fromUtf8(row.text));
+        field->setStyle(style_);
+        return field;
+    }
+
+    // The ":" and "%" between the fields, drawn by the frame around them.
+    QLabel* caption(const ControlRow& row, QGroupBox* frame) {
+        auto* caption = place(new QLabel(QString::fromUtf8(row.text), frame), row);
+        caption->setFont(SizedFont(frame->font(), kCaptionPointSize, false));
+        return caption;
+    }
+
+    FittedLabel* result(const ControlRow& row, QGroupBox* frame, bool bold) {
+        auto* result =
+            place(new FittedLabel(SizedFont(frame->font(), kDialogPointSize, bold), frame), row);
+        result->setAlignment(Qt::AlignCenter);
+        return result;
+    }
+
+    QPushButton* button(const ControlRow& row) {
+        return place(new QPushButton(ControlTable::tr(row.text), window_), row);
+    }
+
+    DoneTimePicker* picker(const ControlRow& row) {
+        return place(new DoneTimePicker(window_), row);
+    }
+
+    QProgressBar* bar(const ControlRow& row) {
+        auto* bar = place(new QProgressBar(window_), row);
+        bar->setRange(0, 100);
+        bar->setValue(0);
+        bar->setTextVisible(false);  // the percentage field beside it shows the number
+        return bar;
+    }
+
+    void chainFocusOrder() const {
+        for (auto it = tabOrder_.begin(); std::next(it) != tabOrder_.end(); ++it) {
+            QWidget::setTabOrder(it->second, std::next(it)->second);
         }
     }
-    return nullptr;
-}
+
+private:
+    template <typename Control>
+    Control* place(Control* control, const ControlRow& row) {
+        control->setObjectName(QString::fromUtf8(row.name));
+        const QPoint parentOrigin = control->parentWidget()->mapTo(window_, QPoint());
+        control->setGeometry(row.geometry.translated(-parentOrigin));
+        control->setToolTip(ControlTable::tr(row.toolTip));
+        if (row.accessibleName) control->setAccessibleName(ControlTable::tr(row.accessibleName));
+        if (row.tabIndex >= 0) tabOrder_[row.tabIndex] = control;
+        return control;
+    }
+
+    QWidget* window_;
+    WindowStyle* style_;
+    std::map<int, QWidget*> tabOrder_;
+};
 
 }  // namespace
 
@@ -86,35 +122,29 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
 }
 
 void FormTavro::buildControls() {
-    auto* style = new WindowStyle(this);
-    std::map<int, QWidget*> tabOrder;
-    for (const ControlRow& row : ControlTable::kRows) {
-        QWidget* parent = row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this;
-        QWidget* control = CreateControl(row, parent);
-        if (row.kind == ControlKind::Frame || row.kind == ControlKind::Field) {
-            control->setStyle(style);
-        }
-        control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(row.geometry.translated(-parent->mapTo(this, QPoint())));
-        control->setToolTip(ControlTable::tr(row.toolTip));
-        if (row.accessibleName) control->setAccessibleName(ControlTable::tr(row.accessibleName));
-        if (row.tabIndex >= 0) tabOrder[row.tabIndex] = control;
-    }
-    for (auto it = tabOrder.begin(); std::next(it) != tabOrder.end(); ++it) {
-        setTabOrder(it->second, std::next(it)->second);
-    }
+    using Row = ControlTable;
+    ControlMaker make(this);
+    // In the table's order, top to bottom: what is made later lies above what was made earlier,
+    // so the fields, the bar and the picker lie above the frames drawn around them.
+    QGroupBox* elapsed = make.frame(Row::Frame1);
+    hours_ = make.field(Row::TxthhIN);
+    make.caption(Row::Label2, elapsed);
+    minutes_ = make.field(Row::Txtmmin);
+    make.caption(Row::Label4, elapsed);
+    seconds_ = make.field(Row::Txtssin);
+    ok_ = make.button(Row::CmdOK);
+    QGroupBox* progress = make.frame(Row::Frame2);
+    percent_ = make.field(Row::TxtProg);
+    make.caption(Row::Label1, progress);
+    progress_ = make.bar(Row::Progress);
+    total_ = make.result(Row::Lbl_Total, make.frame(Row::Frame3), true);
+    completion_ = make.result(Row::LblCompletion, make.frame(Row::Frame4), true);
+    QGroupBox* doneFrame = make.frame(Row::Frame5);
+    picker_ = make.picker(Row::DTDoneTime);
+    done_ = make.result(Row::LblDone, doneFrame, false);
+    cancel_ = make.button(Row::CmdCancel);
+    make.chainFocusOrder();
 
-    hours_ = findChild<DigitField*>(QStringLiteral("TxthhIN"));
-    minutes_ = findChild<DigitField*>(QStringLiteral("Txtmmin"));
-    seconds_ = findChild<DigitField*>(QStringLiteral("Txtssin"));
-    percent_ = findChild<DigitField*>(QStringLiteral("TxtProg"));
-    ok_ = findChild<QPushButton*>(QStringLiteral("CmdOK"));
-    cancel_ = findChild<QPushButton*>(QStringLiteral("CmdCancel"));
-    picker_ = findChild<DoneTimePicker*>(QStringLiteral("DTDoneTime"));
-    progress_ = findChild<QProgressBar*>(QStringLiteral("Progress"));
-    total_ = findChild<FittedLabel*>(QStringLiteral("Lbl_Total"));
-    completion_ = findChild<FittedLabel*>(QStringLiteral("LblCompletion"));
-    done_ = findChild<FittedLabel*>(QStringLiteral("LblDone"));
     done_->setAccessibleDescription(tr("Percentage reached at the done-at time"));
     ok_->setDefault(true);
 }
@@ -128,7 +158,7 @@ void FormTavro::connectControls() {
     }
     // Whatever changes the percentage text moves the bar: keys, pastes, drops, input methods. The
     // leave rule's "7" -> "07" reads as the same number and leaves it where it is.
-    connect(percent_, &QLineEdit::textChanged, this, guarded(&FormTavro::followPercentage));
+    connect(percent_, &QLineEdit::textChanged, this, &FormTavro::followPercentage);
     connect(ok_, &QPushButton::clicked, this, guarded(&FormTavro::runEstimate));
     connect(cancel_, &QPushButton::clicked, this, &FormTavro::reject);
     connect(picker_, &DoneTimePicker::valueChanged, this, guarded(&FormTavro::refreshDoneAt));
