@@ -2,22 +2,10 @@
 
 #include <QApplication>
 
-#include "form_tavro.h"
-#include "product.h"
-#include "translators.h"
-#include "wayland_bell.h"
+#include "start_up.h"
 
 int main(int argc, char** argv) {
-    PreferXWaylandForTheBell();
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(kProgramName));
-    QApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));
-    QApplication::setOrganizationName(QString::fromUtf8(kOrganization));
-    // Lets the desktop match the window with the installed entry and its scalable icon.
-    QApplication::setDesktopFileName(QString::fromUtf8(kApplicationId));
-    InstallTranslators(QLocale::system().uiLanguages());
-
-    FormTavro form(&std::chrono::system_clock::now, QLocale::system(), &QApplication::beep);
-    form.show();
-    return app.exec();
+    return StartUp(
+        argc, argv, [] { return std::chrono::system_clock::now(); },
+        [](FormTavro&) { return QApplication::exec(); });
 }
