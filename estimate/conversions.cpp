@@ -76,7 +76,6 @@ std::string FormatDigits(double value, DigitPattern pattern, std::string_view de
 }
 
 std::string FormatDigits(std::string_view fieldText) {
-    if (fieldText.empty()) return {};
     return FormatDigits(LeadingNumber(fieldText), DigitPattern::TwoDigits, {});
 }
 

@@ -19,7 +19,6 @@ QDateTime ToQDateTime(estimate::Instant instant);
 QString CompletionTimeFormat(const QLocale& locale);
 
 // The locale's short date and completion time, in ASCII digits like the figures typed into the
-// fields, the decimal separator that goes
-// with ASCII digits, and the translated phrases. The words follow the user's languages, the
-// figures the locale: the two can differ.
+// fields, the decimal separator that goes with ASCII digits, and the translated phrases. The
+// words follow the user's languages, the figures the locale: the two can differ.
 estimate::Formats LocaleFormats(const QLocale& locale);

@@ -38,7 +38,7 @@ enum class DigitPattern {
 // shown in full. Throws OverflowError for infinities and values that are not numbers.
 std::string FormatDigits(double value, DigitPattern pattern, std::string_view decimalSeparator);
 
-// A field's text formatted as the two-digit number it reads as ("7" -> "07"); "" stays "".
+// A field's text formatted as the two-digit number it reads as: "7" -> "07", "" -> "00".
 std::string FormatDigits(std::string_view fieldText);
 
 }  // namespace estimate

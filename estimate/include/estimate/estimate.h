@@ -19,7 +19,8 @@ struct FieldTexts {
     std::string percent;
 };
 
-// What pressing OK writes into the result labels, in the words of the formats' phrases.
+// The outcome of pressing OK: the texts of the three result labels, in the words of the formats'
+// phrases, whether the estimate was defined, and the elapsed seconds it was computed from.
 struct EstimateTexts {
     bool defined = false;  // false when no time has elapsed or nothing is done yet
     std::int32_t elapsedSeconds = 0;
