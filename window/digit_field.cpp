@@ -9,7 +9,6 @@
 #include <QValidator>
 
 #include "estimate/conversions.h"
-#include "event_guard.h"
 
 namespace {
 
@@ -75,6 +74,15 @@ DigitField::DigitField(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignCenter);
     setValidator(new DigitValidator(this));
     setPalette(MutedSelection(QApplication::palette(this)));
+    // setText(), through which assistive technology edits a field, asks the validator (which
+    // beeps) but keeps the text whatever it answers: a text that is not digits is put back.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (IsAsciiDigits(text)) {
+            accepted_ = text;
+        } else {
+            setText(accepted_);
+        }
+    });
 }
 
 void DigitField::selectForOverwrite() { setSelection(0, maxLength()); }
@@ -147,9 +155,6 @@ void DigitField::focusOutEvent(QFocusEvent* event) {
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
         return;
     }
-    EndEventOnCoreFailure([this] {
-        const QString typed = text().isEmpty() ? QStringLiteral("00") : text();
-        setText(QString::fromStdString(estimate::FormatDigits(typed.toStdString())));
-        selectForOverwrite();
-    });
+    setText(QString::fromStdString(estimate::FormatDigits(text().toStdString())));
+    selectForOverwrite();
 }

@@ -26,6 +26,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    QString accepted_;            // the last text of digits
     bool enteringClick_ = false;  // the focus came with a mouse press that is not yet released
     QPointF pressedAt_;
 };
