@@ -10,12 +10,9 @@
 namespace estimate {
 namespace {
 
-struct RoundCase {
-    const char* name;
+struct RoundCase : testing::NamedRow<RoundCase> {
     double value;
     std::int32_t expected;
-
-    friend void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class RoundToLongTest : public ::testing::TestWithParam<RoundCase> {};
@@ -43,12 +40,9 @@ TEST(RoundToLongOverflow, OutsideThe32BitRangeThrowsOurError) {
     }
 }
 
-struct LeadingCase {
-    const char* name;
+struct LeadingCase : testing::NamedRow<LeadingCase> {
     const char* text;
     double expected;
-
-    friend void PrintTo(const LeadingCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class LeadingNumberTest : public ::testing::TestWithParam<LeadingCase> {};
@@ -74,14 +68,11 @@ TEST(LeadingNumberExtremes, TooManyDigitsAreInfiniteOrZero) {
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
 
-struct FormatCase {
-    const char* name;
+struct FormatCase : testing::NamedRow<FormatCase> {
     double value;
     DigitPattern pattern;
     const char* separator;
     const char* expected;
-
-    friend void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FormatDigitsTest : public ::testing::TestWithParam<FormatCase> {};
@@ -114,8 +105,8 @@ TEST(FormatDigitsNonFinite, ThrowsOurError) {
     EXPECT_THROW(FormatDigits(std::nan(""), DigitPattern::TwoDecimals, "."), OverflowError);
 }
 
-TEST(FormatDigitsFieldText, PadsSingleDigitsAndKeepsEmpty) {
-    EXPECT_EQ(FormatDigits(""), "");
+TEST(FormatDigitsFieldText, PadsSingleDigitsAndEmpty) {
+    EXPECT_EQ(FormatDigits(""), "00");
     EXPECT_EQ(FormatDigits("7"), "07");
     EXPECT_EQ(FormatDigits("00"), "00");
     EXPECT_EQ(FormatDigits("42"), "42");

@@ -17,15 +17,12 @@ using testing::FixedClock;
 using testing::IsoFormats;
 using testing::LocalInstant;
 
-struct TransitionCase {
-    const char* name;
+struct TransitionCase : testing::NamedRow<TransitionCase> {
     LocalDateTime now;
     FieldTexts fields;
     LocalDateTime doneAt;
     const char* completion;
     const char* done;
-
-    friend void PrintTo(const TransitionCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class DaylightSavingTest : public ::testing::TestWithParam<TransitionCase> {};

@@ -11,20 +11,16 @@ namespace {
 
 using testing::FixedClock;
 using testing::IsoFormats;
+using testing::kNoon;
 using testing::LocalInstant;
-
-constexpr LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
 
 Instant NoonPlus(int seconds) { return LocalInstant(kNoon) + std::chrono::seconds{seconds}; }
 
-struct DoneAtCase {
-    const char* name;
+struct DoneAtCase : testing::NamedRow<DoneAtCase> {
     const char* percent;
     std::int32_t elapsedSeconds;
     std::optional<int> secondsFromNow;  // none: the picker's check box is cleared
     std::optional<std::string> expected;
-
-    friend void PrintTo(const DoneAtCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class UpdateDoneAtTest : public ::testing::TestWithParam<DoneAtCase> {};
@@ -46,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         DoneAtCase{"AboveHundredIsCompleted", "50", 3600, 7200, "Completed\r(+ 50.00 %)"},
         DoneAtCase{"JustAboveHundred", "50", 3600, 3601, "Completed\r(+ 00.01 %)"},
         DoneAtCase{"FractionalPercentage", "30", 3600, 1000, "38.33 %"},
+        // 1494 s x 5 % / 3600 s is 2.075 exactly; dividing first gives 2.07499... and 07.07.
+        DoneAtCase{"MultipliesBeforeDividing", "05", 3600, 1494, "07.08 %"},
         DoneAtCase{"PastReached", "50", 3600, -1800, "25.00 % (reached)"},
         DoneAtCase{"PastExactlyZeroIsReached", "50", 3600, -3600, "00.00 % (reached)"},
         DoneAtCase{"PastBelowZeroHasNoSuffix", "50", 3600, -5400, "00.00 %"},

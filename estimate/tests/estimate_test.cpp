@@ -11,18 +11,14 @@ namespace {
 
 using testing::FixedClock;
 using testing::IsoFormats;
+using testing::kNoon;
 using testing::LocalInstant;
 
-constexpr LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
-
-struct EstimateCase {
-    const char* name;
+struct EstimateCase : testing::NamedRow<EstimateCase> {
     FieldTexts fields;
     std::int32_t elapsedSeconds;
     const char* total;
     const char* completion;
-
-    friend void PrintTo(const EstimateCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ComputeEstimateTest : public ::testing::TestWithParam<EstimateCase> {};
@@ -59,6 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
                      3,
                      "000:00:38",
                      "2026-06-10 12:00:35"},
+        // 23 / 40 x 100 is 57.4999...; multiplying first gives exactly 57.5, which rounds to 58.
+        EstimateCase{"DividesBeforeMultiplying",
+                     {"00", "00", "23", "40"},
+                     23,
+                     "000:00:57",
+                     "2026-06-10 12:00:34"},
         EstimateCase{"MinutesBeyondSixty",
                      {"00", "75", "00", "50"},
                      4500,
@@ -73,11 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "2027-07-30 19:04:21"}),
     testing::CaseName);
 
-struct UndefinedCase {
-    const char* name;
+struct UndefinedCase : testing::NamedRow<UndefinedCase> {
     FieldTexts fields;
-
-    friend void PrintTo(const UndefinedCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class UndefinedEstimateTest : public ::testing::TestWithParam<UndefinedCase> {};

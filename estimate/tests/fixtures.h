@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ctime>
+#include <ostream>
 #include <string>
 
 #include "estimate/clock.h"
@@ -8,7 +9,16 @@
 
 namespace estimate::testing {
 
-// Names parameterised cases after their row's name member.
+// A row of a parameterised table, which Google Test names and prints by its name:
+// struct SomeCase : NamedRow<SomeCase> { ... } is written {"RowName", ...}.
+template <typename Row>
+struct NamedRow {
+    const char* name;
+
+    friend void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+};
+
+// Names parameterised cases after their row's name.
 inline constexpr auto CaseName = [](const auto& info) { return std::string(info.param.name); };
 
 inline std::string TwoDigits(int value) {
@@ -44,6 +54,9 @@ inline Instant LocalInstant(const LocalDateTime& local) {
     parts.tm_isdst = -1;
     return Instant{std::chrono::seconds{std::mktime(&parts)}};
 }
+
+// An ordinary summer day, far from any change of the clocks.
+inline constexpr LocalDateTime kNoon{2026, 6, 10, 12, 0, 0};
 
 // A clock standing still at a wall-clock time of the test process's zone.
 inline Clock FixedClock(const LocalDateTime& local) {

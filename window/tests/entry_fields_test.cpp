@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -82,6 +83,8 @@ void EntryFieldsTest::keyFilterRefusesAllButDigits_data() {
                             << "4" << 1;
     QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << "\x18"
                             << "4" << 1;
+    QTest::newRow("Ctrl+8 sends DEL") << int(Qt::Key_8) << int(Qt::ControlModifier) << "\x7f"
+                                      << "4" << 1;
     QTest::newRow("Backspace deletes") << int(Qt::Key_Backspace) << 0 << "\b"
                                        << "" << 0;
     QTest::newRow("Delete passes") << int(Qt::Key_Delete) << 0 << "\x7f"
@@ -117,7 +120,7 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits_data() {
     QTest::addColumn<QString>("text");  // what the field holds after "00" is emptied
     QTest::addColumn<int>("beeps");
 
-    for (const char* route : {"paste", "drop", "input method"}) {
+    for (const char* route : {"paste", "drop", "input method", "assistive tool"}) {
         const QString r = QString::fromLatin1(route);
         QTest::newRow(qPrintable(r + " digits")) << r << "42"
                                                  << "42" << 0;
@@ -154,8 +157,11 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
                                         : text.isEmpty() ? Qt::IgnoreAction
                                                          : Qt::CopyAction;
         QCOMPARE(DropText(field, incoming), expected);
-    } else {
+    } else if (route == "input method") {
         CommitText(field, incoming);
+    } else {
+        QAccessible::queryAccessibleInterface(field)->editableTextInterface()->replaceText(
+            0, 0, incoming);
     }
     QCOMPARE(field->text(), text);
     QCOMPARE(ui.beeps, beeps);
@@ -202,24 +208,29 @@ void EntryFieldsTest::aContextMenuOrAnotherWindowDoesNotLeaveTheField() {
 void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("clicks");
+    QTest::addColumn<int>("button");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("the click that enters selects") << "Txtmmin" << 1 << "3" << 0;
+    QTest::newRow("the click that enters selects")
+        << "Txtmmin" << 1 << int(Qt::LeftButton) << "3" << 0;
     QTest::newRow("a second click places the caret; full, so 3 beeps")
-        << "Txtmmin" << 2 << "00" << 1;
+        << "Txtmmin" << 2 << int(Qt::LeftButton) << "00" << 1;
     QTest::newRow("the first click into the field focused at start selects")
-        << "TxthhIN" << 1 << "3" << 0;
+        << "TxthhIN" << 1 << int(Qt::LeftButton) << "3" << 0;
+    QTest::newRow("a side button enters without selecting")
+        << "Txtmmin" << 1 << int(Qt::BackButton) << "00" << 1;
 }
 
 void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit() {
     QFETCH(QString, name);
     QFETCH(int, clicks);
+    QFETCH(int, button);
     QFETCH(QString, text);
     QFETCH(int, beeps);
     FormUnderTest ui;
     auto* field = ui.get<QLineEdit>(qPrintable(name));
     field->deselect();
-    for (int i = 0; i < clicks; ++i) QTest::mouseClick(field, Qt::LeftButton);
+    for (int i = 0; i < clicks; ++i) QTest::mouseClick(field, Qt::MouseButton(button));
     QCOMPARE(QApplication::focusWidget(), field);
     QTest::keyClick(field, Qt::Key_3);
     QCOMPARE(field->text(), text);

@@ -35,8 +35,7 @@ void FormEventsTest::enterPressesOkFromEveryControl_data() {
 void FormEventsTest::enterPressesOkFromEveryControl() {
     QFETCH(QString, control);
     FormUnderTest ui;
-    ui.type("TxthhIN", "01");
-    ui.type("TxtProg", "50");
+    ui.typeOneHourAtHalf();
     QWidget* target = ui.form.findChild<QWidget*>(control);
     target->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -57,8 +56,7 @@ void FormEventsTest::escapeAndCancelCloseWithoutEstimating() {
     QFETCH(QString, focus);
     QFETCH(int, key);
     FormUnderTest ui;
-    ui.type("TxthhIN", "01");
-    ui.type("TxtProg", "50");
+    ui.typeOneHourAtHalf();
     QSignalSpy rejected(&ui.form, &QDialog::rejected);
     ui.form.findChild<QWidget*>(focus)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
@@ -122,8 +120,7 @@ void FormEventsTest::pickerChangeRefreshesOnlyTheDoneAtResult() {
     ui.pickerTime()->setTime(QTime(13, 0));
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("[undefined]"));
 
-    ui.type("TxthhIN", "01");
-    ui.type("TxtProg", "50");
+    ui.typeOneHourAtHalf();
     ui.pickerTime()->setTime(QTime(14, 0));
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("Completed\n(+ 50.00 %)"));
     ui.pickerTime()->setTime(QTime(11, 30));
@@ -134,8 +131,7 @@ void FormEventsTest::pickerChangeRefreshesOnlyTheDoneAtResult() {
 
 void FormEventsTest::clearingThePickerGreysTheResultAndKeepsIt() {
     FormUnderTest ui;
-    ui.type("TxthhIN", "01");
-    ui.type("TxtProg", "50");
+    ui.typeOneHourAtHalf();
     ui.pickerTime()->setTime(QTime(13, 0));
     auto* done = ui.get<QLabel>("LblDone");
     QCOMPARE(done->text(), QString("100.00 %"));

@@ -32,30 +32,18 @@ inline void CommitText(QWidget* target, const QString& text) {
     QApplication::sendEvent(target, &commit);
 }
 
-// The window on a clock standing still, by default at noon on 10 June 2026, counting its beeps.
-// The clock can be moved, or made to fail as the core does with a moment it cannot express.
-struct FormUnderTest {
-    static inline const QDateTime kNoon{QDate(2026, 6, 10), QTime(12, 0)};
+// A clock standing still at the moment.
+inline estimate::Clock FixedClock(const QDateTime& moment) {
+    return [moment] {
+        return std::chrono::system_clock::time_point(
+            std::chrono::milliseconds{moment.toMSecsSinceEpoch()});
+    };
+}
 
-    int beeps = 0;
-    QDateTime now;
-    bool clockFails = false;
-    FormTavro form;
-
-    explicit FormUnderTest(const QDateTime& start = kNoon,
-                           const QLocale& locale = QLocale::system())
-        : now(start),
-          form(
-              [this] {
-                  if (clockFails) throw estimate::OverflowError("moment outside the calendar");
-                  return std::chrono::system_clock::time_point(
-                      std::chrono::milliseconds{now.toMSecsSinceEpoch()});
-              },
-              locale, [this] { ++beeps; }) {
-        form.show();
-        form.activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
-    }
+// Finds a window's controls by their names, as a screen reader or a test tool would, and works
+// them as a user does.
+struct FormDriver {
+    FormTavro& form;
 
     template <typename Widget>
     Widget* get(const char* name) {
@@ -73,5 +61,36 @@ struct FormUnderTest {
         QWidget* target = widget(field);
         target->setFocus();
         QTest::keyClicks(target, keys);
+    }
+    // The job most tests watch: one hour elapsed at 50 %, so the rate is 50 % an hour.
+    void typeOneHourAtHalf() {
+        type("TxthhIN", "01");
+        type("TxtProg", "50");
+    }
+};
+
+// The window on a clock standing still, by default at noon on 10 June 2026, counting its beeps.
+// The clock can be moved, or made to fail as the core does with a moment it cannot express.
+struct FormUnderTest : FormDriver {
+    static inline const QDateTime kNoon{QDate(2026, 6, 10), QTime(12, 0)};
+
+    int beeps = 0;
+    QDateTime now;
+    bool clockFails = false;
+    FormTavro window;
+
+    explicit FormUnderTest(const QDateTime& start = kNoon,
+                           const QLocale& locale = QLocale::system())
+        : FormDriver{window},
+          now(start),
+          window(
+              [this] {
+                  if (clockFails) throw estimate::OverflowError("moment outside the calendar");
+                  return FixedClock(now)();
+              },
+              locale, [this] { ++beeps; }) {
+        form.show();
+        form.activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&form);
     }
 };

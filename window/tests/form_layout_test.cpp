@@ -153,8 +153,7 @@ void FormLayoutTest::fontsFollowTheDialogFont() {
 
 void FormLayoutTest::screenReadersReadWhatTheScreenShows() {
     FormUnderTest ui;
-    ui.type("TxthhIN", "01");
-    ui.type("TxtProg", "50");
+    ui.typeOneHourAtHalf();
     QTest::keyClick(ui.widget("TxtProg"), Qt::Key_Return);
 
     const auto name = [](QWidget* w) {

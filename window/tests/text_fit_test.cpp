@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTranslator>
@@ -90,6 +91,11 @@ void TextFitTest::everyLocaleShowsWholeCleanTextsInAsciiDigits() {
     for (const QLocale& locale : locales) {
         const auto problem = [&](const QString& what) { problems << locale.name() + ": " + what; };
         const estimate::Formats formats = LocaleFormats(locale);
+        // A locale whose clock has a day period keeps it: 15:38 is not written as 3:38 or 15:38
+        // alone.
+        const bool dayPeriod = locale.timeFormat(QLocale::LongFormat)
+                                   .remove(QRegularExpression("'[^']*'"))
+                                   .contains(QRegularExpression("[aAB]"));
         for (const QDateTime& moment : moments) {
             const QString text =
                 QString::fromStdString(estimate::DateText(ToInstant(moment), formats));
@@ -98,12 +104,16 @@ void TextFitTest::everyLocaleShowsWholeCleanTextsInAsciiDigits() {
             if (text.contains(moment.timeZoneAbbreviation())) problem(text + " names the zone");
             if (withTime && !EndsCleanly(text)) problem(text + " has loose ends");
             if (!OnlyAsciiDigits(text)) problem(text + " has other digits");
+            const QString period = moment.time().hour() < 12 ? locale.amText() : locale.pmText();
+            if (withTime && dayPeriod && !text.contains(period, Qt::CaseInsensitive) &&
+                !text.contains(period.toUpper())) {
+                problem(text + " has no day period");
+            }
         }
 
         // One hour at 50 %, done-at two hours ahead, late in the evening: the longest texts.
         FormUnderTest ui(lateEvening, locale);
-        for (const char* name : {"TxthhIN", "TxtProg"})
-            ui.type(name, name == QString("TxtProg") ? "50" : "01");
+        ui.typeOneHourAtHalf();
         ui.pickerTime()->setTime(QTime(23, 59, 58));
         QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
         // The locale's separator, unless it belongs to digits of the locale's own.
@@ -200,10 +210,15 @@ void TextFitTest::aShortTextAfterALongOneIsFullSize() {
     QCOMPARE(done->font().pointSizeF(), 8.25);
 }
 
-// Each frame's caption, as its style places it, sits whole on the frame's top line and clear of
-// every control; each result label lies inside its frame, the single-line ones centred in it.
+// Each frame's caption, as its style places it, sits whole on the frame's top line, which is broken
+// for it, and clear of every control; each result label lies inside its frame, the bold
+// single-line ones centred in it.
 void TextFitTest::framesLeaveRoomForCaptionsAndResults() {
     FormUnderTest ui;
+    const QImage shown = ui.form.grab().toImage();
+    const auto pixel = [&](int x, int y) {
+        return shown.pixel(QPointF(QPointF(x, y) * shown.devicePixelRatio()).toPoint());
+    };
     const auto inWindow = [&](QWidget* widget, const QRect& rect) {
         return rect.translated(widget->mapTo(&ui.form, QPoint()));
     };
@@ -215,30 +230,33 @@ void TextFitTest::framesLeaveRoomForCaptionsAndResults() {
         return inWindow(frame,
                         frame->style()->subControlRect(QStyle::CC_GroupBox, &option, part, frame));
     };
-    for (const ControlRow& row : ControlTable::kRows) {
-        QWidget* control = ui.widget(row.name);
-        if (row.kind == ControlKind::Result) {
+    for (const ControlRow* row : ControlTable::kRows) {
+        QWidget* control = ui.widget(row->name);
+        if (auto* result = qobject_cast<FittedLabel*>(control)) {
             auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
             const QRect inner = frameRect(frame, QStyle::SC_GroupBoxContents);
-            QVERIFY2(inner.contains(row.geometry), row.name);
-            if (row.resultStyle == ResultStyle::Bold) {
-                QCOMPARE(row.geometry.center().x(), inner.center().x());
-            }
+            QVERIFY2(inner.contains(row->geometry), row->name);
+            if (result->font().bold()) QCOMPARE(row->geometry.center().x(), inner.center().x());
         }
         auto* frame = qobject_cast<QGroupBox*>(control);
         if (!frame) continue;
         const QRect caption = frameRect(frame, QStyle::SC_GroupBoxLabel);
         const QRect line = frameRect(frame, QStyle::SC_GroupBoxFrame);
-        QVERIFY2(caption.top() < line.top() && line.top() < caption.bottom(), row.name);
-        QVERIFY2(row.geometry.contains(caption), row.name);
+        QVERIFY2(caption.top() < line.top() && line.top() < caption.bottom(), row->name);
+        QVERIFY2(row->geometry.contains(caption), row->name);
         QVERIFY2(caption.width() >= frame->fontMetrics().horizontalAdvance(frame->title()),
-                 row.name);
-        for (const ControlRow& other : ControlTable::kRows) {
-            QVERIFY2(&other == &row || !caption.intersects(other.geometry),
+                 row->name);
+        // The line runs up to the caption, and not through the blank at either end of it.
+        const QRgb background = pixel(line.left() - 1, line.top());
+        QVERIFY2(pixel(caption.left() - 2, line.top()) != background, row->name);
+        QVERIFY2(pixel(caption.left() + 1, line.top()) == background, row->name);
+        QVERIFY2(pixel(caption.right() - 1, line.top()) == background, row->name);
+        for (const ControlRow* other : ControlTable::kRows) {
+            QVERIFY2(other == row || !caption.intersects(other->geometry),
                      qPrintable(QString("%1 caption %2 overlaps %3")
-                                    .arg(row.name)
+                                    .arg(row->name)
                                     .arg(QDebug::toString(caption))
-                                    .arg(other.name)));
+                                    .arg(other->name)));
         }
     }
 }

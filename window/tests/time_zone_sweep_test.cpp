@@ -70,8 +70,7 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
                 last.date() != day || last.time() != day.endOfDay().time()) {
                 problem("picker range " + first.toString() + " to " + last.toString());
             }
-            ui.type("TxthhIN", "01");
-            ui.type("TxtProg", "50");
+            ui.typeOneHourAtHalf();
 
             // What each shown time projected the first time it was shown.
             QHash<QString, QString> projections;
