@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Verstrichene Zeit</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Stand-um-Zeit gesetzt</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Stand um</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Mit der Leertaste die Stand-um-Zeit löschen oder setzen</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

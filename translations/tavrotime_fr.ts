@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Temps écoulé</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Heure d’avancement définie</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Avancement à</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Appuyez sur Espace pour effacer ou définir l’heure d’avancement</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

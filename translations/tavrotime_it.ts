@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Tempo trascorso</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Ora di avanzamento impostata</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Avanzamento alle</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Premi Spazio per cancellare o impostare l’ora di avanzamento</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>経過時間</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>指定時刻を設定</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>指定時刻</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>スペースキーで指定時刻を解除または設定します</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Verstreken tijd</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Voortgangstijdstip ingesteld</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Voortgang om</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Druk op Spatie om het voortgangstijdstip te wissen of in te stellen</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Czas, który upłynął</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Godzina postępu ustawiona</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Postęp o godzinie</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Naciśnij spację, aby wyczyścić lub ustawić godzinę postępu</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

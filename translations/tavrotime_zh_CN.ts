@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>已用时间</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>已设置指定时间</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>指定时间</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>按空格键清除或设置指定时间</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>

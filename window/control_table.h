@@ -5,8 +5,8 @@
 
 // What each control of the window is, where it sits and what it says. Geometry is in logical
 // pixels relative to the window's client area, whatever the control's parent. Captions, tooltips
-// and accessible names are marked for translation in the table's own context; the window
-// translates them as it creates the controls.
+// and accessible names are marked for translation in the window's context, with its other texts;
+// the window translates them as it creates the controls.
 enum class ControlKind { Frame, Field, Caption, Result, Button, Picker, Bar };
 
 // The weight of a result label's text.
@@ -26,7 +26,7 @@ struct ControlRow {
 
 // clang-format off
 class ControlTable {
-    Q_DECLARE_TR_FUNCTIONS(ControlTable)
+    Q_DECLARE_TR_FUNCTIONS(FormTavro)
 
 public:
     static constexpr ControlRow kRows[] = {

@@ -89,7 +89,7 @@ void TextFitTest::everyLocaleShowsWholeCleanTextsInAsciiDigits() {
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     for (const QLocale& locale : locales) {
         const auto problem = [&](const QString& what) { problems << locale.name() + ": " + what; };
-        const estimate::Formats formats = LocaleFormats(locale);
+        const estimate::Formats formats = LocaleFormats(locale, {});
         for (const QDateTime& moment : moments) {
             const QString text =
                 QString::fromStdString(estimate::DateText(ToInstant(moment), formats));
