@@ -168,7 +168,7 @@ void TextFitTest::everyTranslationFits() {
         QCoreApplication::removeTranslator(&translator);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
-    QCOMPARE(catalogues.size(), 10);
+    QCOMPARE(catalogues.size(), LANGUAGE_COUNT);
 }
 
 void TextFitTest::resultsAreShownWhole_data() {
