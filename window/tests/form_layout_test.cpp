@@ -153,6 +153,7 @@ void FormLayoutTest::screenReadersReadWhatTheScreenShows() {
     for (const auto& [control, expected] : namedControls) {
         QCOMPARE(name(ui.widget(control)), expected);
     }
+    QCOMPARE(name(ui.pickerTime()), QString("Done at"));
     for (const char* label : {"Lbl_Total", "LblCompletion", "LblDone"}) {
         QVERIFY(!ui.get<QLabel>(label)->text().isEmpty());
         QCOMPARE(name(ui.widget(label)), ui.get<QLabel>(label)->text());
