@@ -113,29 +113,40 @@ void EntryFieldsTest::keyFilterRefusesAllButDigits() {
 
 void EntryFieldsTest::otherRoutesRefuseAllButDigits_data() {
     QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("before");  // the field's text, the cursor at its end
     QTest::addColumn<QString>("incoming");
-    QTest::addColumn<QString>("text");  // what the field holds after "00" is emptied
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
 
-    for (const char* route : {"paste", "drop", "input method"}) {
+    for (const char* route : {"paste", "Shift+Insert", "drop", "input method"}) {
         const QString r = QString::fromLatin1(route);
-        QTest::newRow(qPrintable(r + " digits")) << r << "42"
+        QTest::newRow(qPrintable(r + " digits")) << r << ""
+                                                 << "42"
                                                  << "42" << 0;
-        QTest::newRow(qPrintable(r + " too many digits")) << r << "12345"
-                                                          << "12" << 0;
-        QTest::newRow(qPrintable(r + " digit and letter")) << r << "4a"
+        QTest::newRow(qPrintable(r + " too many digits")) << r << ""
+                                                          << "123"
+                                                          << "12" << 1;
+        QTest::newRow(qPrintable(r + " digit into a full field")) << r << "42"
+                                                                  << "5"
+                                                                  << "42" << 1;
+        QTest::newRow(qPrintable(r + " digit and letter")) << r << ""
+                                                           << "4a"
                                                            << "" << 1;
-        QTest::newRow(qPrintable(r + " decimal")) << r << "1.5"
+        QTest::newRow(qPrintable(r + " decimal")) << r << ""
+                                                  << "1.5"
                                                   << "" << 1;
-        QTest::newRow(qPrintable(r + " non-ASCII digits")) << r << "\u0664\u0665"
+        QTest::newRow(qPrintable(r + " non-ASCII digits")) << r << ""
+                                                           << "\u0664\u0665"
                                                            << "" << 1;
-        QTest::newRow(qPrintable(r + " line break")) << r << "1\n2"
+        QTest::newRow(qPrintable(r + " line break")) << r << ""
+                                                     << "1\n2"
                                                      << "" << 1;
     }
 }
 
 void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
     QFETCH(QString, route);
+    QFETCH(QString, before);
     QFETCH(QString, incoming);
     QFETCH(QString, text);
     QFETCH(int, beeps);
@@ -143,16 +154,18 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
     auto* field = ui.get<QLineEdit>("TxtProg");
     ui.type("TxtProg", QString());
     QTest::keyClick(field, Qt::Key_Backspace);
-    QCOMPARE(field->text(), QString());
+    ui.type("TxtProg", before);
 
+    QApplication::clipboard()->setText(incoming);
     if (route == "paste") {
-        QApplication::clipboard()->setText(incoming);
-        field->paste();  // what the context menu and Shift+Insert do
+        field->paste();  // what the context menu does
+    } else if (route == "Shift+Insert") {
+        QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
     } else if (route == "drop") {
         // The source may delete the text only if the field took all of it.
-        const Qt::DropAction expected = text == incoming ? Qt::MoveAction
-                                        : text.isEmpty() ? Qt::IgnoreAction
-                                                         : Qt::CopyAction;
+        const Qt::DropAction expected = text == before              ? Qt::IgnoreAction
+                                        : text == before + incoming ? Qt::MoveAction
+                                                                    : Qt::CopyAction;
         QCOMPARE(DropText(field, incoming), expected);
     } else {
         CommitText(field, incoming);

@@ -12,17 +12,27 @@
 #include "estimate/conversions.h"
 #include "form_tavro.h"
 
-// Drags a text from another program over a widget and drops it there with Shift held, which asks
-// for a move. Returns what the drop tells the source to do.
+// Drags a text over a widget and lets go there with Shift held, which asks for a move, as Qt
+// does: the drop comes only after an accepted move. Returns what the target answered.
 inline Qt::DropAction DropText(QWidget* target, const QString& text) {
     QMimeData data;
     data.setText(text);
     const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
+    QCursor::setPos(target->mapToGlobal(QPoint(5, 5)));
     QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(target, &move);
+    if (!enter.isAccepted() || !move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(target, &leave);
+        return Qt::IgnoreAction;
+    }
     QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    drop.setDropAction(move.dropAction());
     QApplication::sendEvent(target, &drop);
-    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    return drop.isAccepted() && drop.dropAction() == move.dropAction() ? drop.dropAction()
+                                                                        : Qt::IgnoreAction;
 }
 
 // An input method committing a text, as a compose key or an on-screen keyboard does.
