@@ -160,6 +160,9 @@ void DigitField::answerDrag(QDragMoveEvent* event) {
 void DigitField::dragEnterEvent(QDragEnterEvent* event) {
     QLineEdit::dragEnterEvent(event);
     answerDrag(event);
+    // Taken in, even when refused, so the field hears when the drag leaves or is let go: the
+    // answer the source acts on is that to each move, which follows the entering at once.
+    event->accept();
 }
 
 void DigitField::dragMoveEvent(QDragMoveEvent* event) {
