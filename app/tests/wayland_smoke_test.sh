@@ -42,11 +42,7 @@ unset QT_QPA_PLATFORM
 # The resource a desktop sets for X11 programs that scale themselves on a high-density screen.
 xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
 
-# Counts bells other than the watcher's own greeting.
-printf 'Bell(ImAlive) ignore\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
-stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
-bells=$!
-rung() { grep -c '^bell$' "$scratch/bells" || true; }
+watch_bells
 
 "$program" &
 app=$!

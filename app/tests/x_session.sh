@@ -19,3 +19,12 @@ close_with_escape() {
     echo "exit code: $status"
     return "$status"
 }
+
+# Counts the X bells rung on $DISPLAY from now on, other than the watcher's own greeting; rung
+# prints the count.
+watch_bells() {
+    printf 'Bell(ImAlive) ignore\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
+    stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
+    bells=$!
+}
+rung() { grep -c '^bell$' "$scratch/bells" || true; }
