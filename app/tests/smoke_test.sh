@@ -21,7 +21,7 @@ export QT_QPA_PLATFORM=xcb
 
 "$program" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
 xdotool windowfocus --sync "$window"
 
 xdotool type --delay 40 00
@@ -44,14 +44,14 @@ drop() {
     local before source_window
     before=$(rung)
     "$drag_source" "$1" >"$scratch/action" &
-    source_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^drag source$' | head -n 1)
+    source_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^drag source$' | head -n 1)
     sleep 0.3
     xdotool mousemove --window "$source_window" 50 50 keydown shift mousedown 1
     for x in 300 200 100 44; do xdotool mousemove --window "$window" "$x" 116; sleep 0.1; done
     sleep 0.3
     xdotool mouseup 1 keyup shift
     wait $!
-    for _ in $(seq 10); do [ "$(rung)" -ge $((before + $3)) ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ "$(rung)" -ge $((before + $3)) ] && break; sleep 0.1; done
     [ "$(cat "$scratch/action")" = "$2" ] || fail "'$1' dropped: the source was told $(cat "$scratch/action"), not $2"
     [ "$(rung)" -eq $((before + $3)) ] || fail "'$1' dropped: $(($(rung) - before)) bells, not $3"
 }

@@ -17,19 +17,24 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    tail -n 20 "$scratch/weston.log" >&2 || true
+    exit 1
+}
 source "$(dirname "$0")/x_session.sh"
 
 start_xvfb 1280x1024x24
 
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR=$scratch/runtime
+: >"$scratch/weston.log"  # read below before weston may have written to it
 DISPLAY=$screen weston --backend=x11-backend.so --use-pixman --xwayland --width=1200 \
     --height=960 --socket=wayland-tavro --idle-time=0 --log="$scratch/weston.log" \
     2>>"$scratch/weston.log" &
 compositor=$!
 xwayland=
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$scratch/weston.log")
     [ -n "$xwayland" ] && [ -S "$XDG_RUNTIME_DIR/wayland-tavro" ] && break
     sleep 0.1
@@ -46,7 +51,7 @@ watch_bells
 
 "$program" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1) ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1) ||
     fail "no window titled 'TavroTime 1.0' on XWayland"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
@@ -57,7 +62,7 @@ xdotool type --delay 40 12
 sleep 0.5
 [ "$(rung)" -eq 0 ] || fail "digits rang the bell"
 xdotool type --delay 40 a
-for _ in $(seq 20); do [ "$(rung)" -ge 1 ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ "$(rung)" -ge 1 ] && break; sleep 0.1; done
 [ "$(rung)" -eq 1 ] || fail "a refused key rang $(rung) bells, not one"
 echo "a refused key rang the X bell on XWayland"
 
