@@ -1,4 +1,4 @@
-# A Debian package of the installed files; its dependencies are read off the binary by
+# A Debian package of the installed files; its library dependencies are read off the binary by
 # dpkg-shlibdeps. Name, version, summary and homepage come from the project.
 set(CPACK_GENERATOR DEB)
 string(TOLOWER ${PROJECT_NAME} CPACK_PACKAGE_NAME)
@@ -14,6 +14,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own catalogues translate the context menus of the fields and the picker.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# What the program needs to start but does not link: Qt's platform plugins, which the Qt GUI
+# library only recommends (Debian 13 keeps the X11 one among them, with its libraries).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own catalogues translate the context menus of the fields and the picker; the Wayland
+# platform serves a Wayland session without XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 include(CPack)

@@ -32,6 +32,9 @@ void LanguageTest::wordsFollowTheLanguageAndFiguresTheLocale_data() {
     QTest::newRow("English words, German formats") << "Elapsed time"
                                                    << "Completed\n(+ 50,00 %)"
                                                    << "&Undo";
+    QTest::newRow("Simplified Chinese outside China")
+        << QStringLiteral("已用时间") << QStringLiteral("已完成\n（+50,00%）")
+        << QStringLiteral("撤消(&U)");
 }
 
 void LanguageTest::wordsFollowTheLanguageAndFiguresTheLocale() {
