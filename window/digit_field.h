@@ -33,7 +33,7 @@ private:
     Qt::DropAction dropActionFor(const QDropEvent* event) const;
     void answerDrag(QDragMoveEvent* event);
 
-    bool dragRefused_ = false;  // the drag over the field carries what the field would refuse
+    bool dragRefused_ = false;    // the drag over the field carries what the field would refuse
     bool enteringClick_ = false;  // the focus came with a mouse press that is not yet released
     QPointF pressedAt_;
 };

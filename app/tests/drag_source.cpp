@@ -21,9 +21,7 @@ protected:
         data->setText(text_);
         drag->setMimeData(data);
         const Qt::DropAction action = drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
-        std::puts(action == Qt::MoveAction   ? "move"
-                  : action == Qt::CopyAction ? "copy"
-                                             : "ignore");
+        std::puts(action == Qt::MoveAction ? "move" : action == Qt::CopyAction ? "copy" : "ignore");
         std::fflush(stdout);
         QTimer::singleShot(3000, qApp, &QApplication::quit);
     }

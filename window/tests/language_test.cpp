@@ -49,7 +49,8 @@ void LanguageTest::wordsFollowTheLanguageAndFiguresTheLocale() {
     QCOMPARE(ui.get<QGroupBox>("Frame1")->title(), frame);
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), done);
     QWidget* field = ui.widget("TxthhIN");
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            field->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(field, &click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu);

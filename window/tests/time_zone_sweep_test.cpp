@@ -144,8 +144,8 @@ void TimeZoneSweepTest::checkRepeatedTimes(const QDateTime& change, int back,
         moments << change.addSecs(from + 17);
     }
     // Minute by minute from an hour before the repeated hour to an hour after it, hourly elsewhere.
-    const QDateTime changeWall = QDateTime(change.toLocalTime().date(),
-                                           change.toLocalTime().time(), QTimeZone::utc());
+    const QDateTime changeWall =
+        QDateTime(change.toLocalTime().date(), change.toLocalTime().time(), QTimeZone::utc());
     for (qsizetype opened = 0; opened < moments.size(); ++opened) {
         FormUnderTest ui(moments[opened]);
         QDateTimeEdit* time = ui.pickerTime();
@@ -160,15 +160,15 @@ void TimeZoneSweepTest::checkRepeatedTimes(const QDateTime& change, int back,
             for (QDateTime wall = time->minimumDateTime(); wall <= time->maximumDateTime();) {
                 time->setDateTime(wall);
                 const double shown = ShownPercent(done->text());
-                const QString at = QString("opened %1, at %2 %3 projects %4")
-                                       .arg(moments[opened].toString(Qt::ISODate),
-                                            ui.now.toString(Qt::ISODate), time->text(),
-                                            done->text());
+                const QString at =
+                    QString("opened %1, at %2 %3 projects %4")
+                        .arg(moments[opened].toString(Qt::ISODate), ui.now.toString(Qt::ISODate),
+                             time->text(), done->text());
                 if (shown < last) problem(at + ", less than the minute before");
                 if (done->text().endsWith("(reached)") != (wall < nowWall)) problem(at);
                 last = shown;
-                const bool near = wall.secsTo(changeWall) <= back + 3600 &&
-                                  changeWall.secsTo(wall) < 3600;
+                const bool near =
+                    wall.secsTo(changeWall) <= back + 3600 && changeWall.secsTo(wall) < 3600;
                 wall = wall.addSecs(near ? 60 : 3600);
             }
         }
