@@ -118,29 +118,28 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
 
+    struct Row {
+        const char* name;
+        const char* before;
+        const char* incoming;
+        const char* text;
+        int beeps;
+    };
+    const Row rows[] = {
+        {"digits", "", "42", "42", 0},
+        {"too many digits", "", "123", "12", 1},
+        {"digit into a full field", "42", "5", "42", 1},
+        {"digit and letter", "", "4a", "", 1},
+        {"decimal", "", "1.5", "", 1},
+        {"non-ASCII digits", "", "\u0664\u0665", "", 1},
+        {"line break", "", "1\n2", "", 1},
+    };
     for (const char* route : {"paste", "Shift+Insert", "drop", "input method"}) {
-        const QString r = QString::fromLatin1(route);
-        QTest::newRow(qPrintable(r + " digits")) << r << ""
-                                                 << "42"
-                                                 << "42" << 0;
-        QTest::newRow(qPrintable(r + " too many digits")) << r << ""
-                                                          << "123"
-                                                          << "12" << 1;
-        QTest::newRow(qPrintable(r + " digit into a full field")) << r << "42"
-                                                                  << "5"
-                                                                  << "42" << 1;
-        QTest::newRow(qPrintable(r + " digit and letter")) << r << ""
-                                                           << "4a"
-                                                           << "" << 1;
-        QTest::newRow(qPrintable(r + " decimal")) << r << ""
-                                                  << "1.5"
-                                                  << "" << 1;
-        QTest::newRow(qPrintable(r + " non-ASCII digits")) << r << ""
-                                                           << "\u0664\u0665"
-                                                           << "" << 1;
-        QTest::newRow(qPrintable(r + " line break")) << r << ""
-                                                     << "1\n2"
-                                                     << "" << 1;
+        for (const Row& row : rows) {
+            QTest::newRow(qPrintable(QString("%1 %2").arg(route, row.name)))
+                << QString(route) << QString(row.before) << QString::fromUtf8(row.incoming)
+                << QString(row.text) << row.beeps;
+        }
     }
 }
 
