@@ -1,7 +1,7 @@
 // A second program for the end-to-end tests: a press in its window drags the text it was given
-// over X11 drag and drop, offering a move or a copy, and it prints the action the target settled
-// on (move, copy or ignore), which tells a source whether to delete its text. It stays a while to
-// hand the text over: the target fetches it only once the drop has been announced.
+// over X11 drag and drop, offering a move or a copy, and it prints "dragging" and then the action
+// the target settled on (move, copy or ignore), which tells a source whether to delete its text. It
+// stays a while to hand the text over: the target fetches it only once the drop has been announced.
 #include <cstdio>
 
 #include <QApplication>
@@ -20,6 +20,8 @@ protected:
         auto* data = new QMimeData;
         data->setText(text_);
         drag->setMimeData(data);
+        std::puts("dragging");  // the test moves the pointer on only now
+        std::fflush(stdout);
         const Qt::DropAction action = drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
         std::puts(action == Qt::MoveAction ? "move" : action == Qt::CopyAction ? "copy" : "ignore");
         std::fflush(stdout);

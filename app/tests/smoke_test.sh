@@ -41,18 +41,20 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Drags TEXT from the other program onto the percentage field with Shift held, which asks for a
 # move; the action the source was told and the bells rung must be ACTION and BELLS.
 drop() {
-    local before source_window
+    local before source_window action
     before=$(rung)
     "$drag_source" "$1" >"$scratch/action" &
     source_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^drag source$' | head -n 1)
     sleep 0.3
     xdotool mousemove --window "$source_window" 50 50 keydown shift mousedown 1
+    for _ in $(seq 600); do grep -q dragging "$scratch/action" && break; sleep 0.1; done
     for x in 300 200 100 44; do xdotool mousemove --window "$window" "$x" 116; sleep 0.1; done
-    sleep 0.3
+    sleep 1  # for the field's answer to reach the source, however loaded the machine
     xdotool mouseup 1 keyup shift
     wait $!
+    action=$(tail -n 1 "$scratch/action")
     for _ in $(seq 100); do [ "$(rung)" -ge $((before + $3)) ] && break; sleep 0.1; done
-    [ "$(cat "$scratch/action")" = "$2" ] || fail "'$1' dropped: the source was told $(cat "$scratch/action"), not $2"
+    [ "$action" = "$2" ] || fail "'$1' dropped: the source was told $action, not $2"
     [ "$(rung)" -eq $((before + $3)) ] || fail "'$1' dropped: $(($(rung) - before)) bells, not $3"
 }
 if [ -n "$drag_source" ]; then

@@ -2,7 +2,8 @@
 # End to end on a Wayland desktop: weston (drawing into a private Xvfb, which passes on the keys
 # that xdotool sends) with XWayland, the program started as a Wayland session starts it. Checks
 # the title, the class the desktop entry names, that a refused key rings the X bell on XWayland's
-# display, and that the results fit at scale factor 2 there.
+# display; and that the results fit at the scale factor 2 that a desktop's Xft.dpi of 192 gives X11
+# programs.
 # Usage: wayland_smoke_test.sh PROGRAM TEXT_FIT_TEST DESKTOP_ENTRY SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -79,6 +80,10 @@ echo "screenshot: $screenshot"
 
 close_with_escape || fail "the program did not end cleanly"
 
-QT_QPA_PLATFORM=xcb TZ=Europe/Berlin LC_ALL=en_US.UTF-8 "$text_fit_test" -silent ||
-    fail "results do not fit at scale factor 2 on XWayland"
-echo "results fit at scale factor 2 on XWayland"
+# On the private X server with the same resource rather than through weston: weston 14 (Debian
+# 13) aborts with a double free in its XWayland window manager under the hundreds of windows the
+# fit test opens and closes.
+DISPLAY=$screen xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+DISPLAY=$screen QT_QPA_PLATFORM=xcb TZ=Europe/Berlin LC_ALL=en_US.UTF-8 "$text_fit_test" -silent ||
+    fail "results do not fit at scale factor 2 from Xft.dpi"
+echo "results fit at scale factor 2 from Xft.dpi"
