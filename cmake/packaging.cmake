@@ -14,9 +14,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the program needs to start but does not link: Qt's platform plugins, which the Qt GUI
-# library only recommends (Debian 13 keeps the X11 one among them, with its libraries).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# The X11 platform plugin comes with the Qt GUI library on Debian 12 and 13: the linked libraries
+# are all the program needs to start, also installed without recommended packages.
 # Qt's own catalogues translate the context menus of the fields and the picker; the Wayland
 # platform serves a Wayland session without XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")

