@@ -1,4 +1,4 @@
-# A Debian package of the installed files; its dependencies are read off the binary by
+# A Debian package of the installed files; its library dependencies are read off the binary by
 # dpkg-shlibdeps. Name, version, summary and homepage come from the project.
 set(CPACK_GENERATOR DEB)
 string(TOLOWER ${PROJECT_NAME} CPACK_PACKAGE_NAME)
@@ -14,6 +14,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's own catalogues translate the context menus of the fields and the picker.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# The X11 platform plugin comes with the Qt GUI library on Debian 12 and 13: the linked libraries
+# are all the program needs to start, also installed without recommended packages.
+# Qt's own catalogues translate the context menus of the fields and the picker; the Wayland
+# platform serves a Wayland session without XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 include(CPack)

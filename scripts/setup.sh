@@ -6,12 +6,13 @@ set -euo pipefail
 
 case "${1:-}" in
     build)
+        # dpkg-dev and file: cpack reads the package's library dependencies off the binary.
         packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev qt6-tools-dev qt6-l10n-tools
-            qt6-translations-l10n)
+            qt6-translations-l10n dpkg-dev file)
         ;;
     test)
-        packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream
-            weston xwayland qt6-wayland x11-utils x11-xkb-utils)
+        packages=(tzdata xvfb xdotool imagemagick desktop-file-utils appstream weston xwayland
+            qt6-wayland x11-utils x11-xkb-utils)
         ;;
     checks) packages=(clang libclang-rt-dev clang-format) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;

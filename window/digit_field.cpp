@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QValidator>
 
@@ -12,21 +13,33 @@
 
 namespace {
 
+constexpr qsizetype kDigits = 2;
+
 bool IsAsciiDigits(const QString& text) {
     return std::all_of(text.begin(), text.end(),
                        [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
 }
 
-// The guard for every route that does not come through keyPressEvent: the line edit undoes any
-// change that leaves a non-digit in the text.
+// The one place every insertion passes through, whatever its route: the line edit undoes any
+// change that leaves a non-digit in the text. The two-digit limit is kept here too rather than by
+// the line edit's maximum length, which cuts pasted and dropped text short without a word: what
+// does not fit is cut from the end of the inserted text, which ends at the cursor, with a beep.
 class DigitValidator : public QValidator {
 public:
     explicit DigitValidator(DigitField* field) : QValidator(field), field_(field) {}
 
-    State validate(QString& input, int&) const override {
-        if (IsAsciiDigits(input)) return Acceptable;
-        emit field_->invalidInput();
-        return Invalid;
+    State validate(QString& input, int& pos) const override {
+        if (!IsAsciiDigits(input)) {
+            emit field_->invalidInput();
+            return Invalid;
+        }
+        const qsizetype excess = input.size() - kDigits;
+        if (excess > 0) {
+            pos = static_cast<int>(qMax<qsizetype>(pos - excess, 0));
+            input.remove(pos, excess);
+            emit field_->invalidInput();
+        }
+        return Acceptable;
     }
 
 private:
@@ -70,7 +83,6 @@ QPalette MutedSelection(const QPalette& shown) {
 }  // namespace
 
 DigitField::DigitField(QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(2);
     setAlignment(Qt::AlignCenter);
     setValidator(new DigitValidator(this));
     setPalette(MutedSelection(QApplication::palette(this)));
@@ -85,7 +97,7 @@ DigitField::DigitField(QWidget* parent) : QLineEdit(parent) {
     });
 }
 
-void DigitField::selectForOverwrite() { setSelection(0, maxLength()); }
+void DigitField::selectForOverwrite() { setSelection(0, kDigits); }
 
 bool DigitField::event(QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
@@ -106,7 +118,7 @@ void DigitField::keyPressEvent(QKeyEvent* event) {
     // characters included: Ctrl+C, Ctrl+V and Ctrl+X beep rather than copy, paste or cut. So is a
     // digit that a full field has no room for.
     const QString typed = event->text();
-    const bool fits = text().size() - selectedText().size() + typed.size() <= maxLength();
+    const bool fits = text().size() - selectedText().size() + typed.size() <= kDigits;
     if (!typed.isEmpty() && !PassesKeyFilter(event) && !(IsAsciiDigits(typed) && fits)) {
         emit invalidInput();
         event->accept();
@@ -131,21 +143,68 @@ void DigitField::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
-void DigitField::dropEvent(QDropEvent* event) {
-    const qsizetype before = text().size();
+Qt::DropAction DigitField::dropActionFor(const QDropEvent* event) const {
+    // A drop inserts at the pointer and keeps the rest of the text. A source deletes what it has
+    // moved, so only a text taken whole may be moved; one cut short is a copy.
     const QString dropped = event->mimeData()->text();
-    QLineEdit::dropEvent(event);
-    // A source deletes what it has moved, so only a drop taken whole may count as a move; one
-    // cut short by the maximum length is a copy, and a refused one is ignored. The validator has
-    // beeped for anything but digits; digits that find no room beep as a typed digit does.
-    const qsizetype taken = text().size() - before;
-    if (taken == 0) {
-        if (!dropped.isEmpty() && IsAsciiDigits(dropped)) emit invalidInput();
-        event->setDropAction(Qt::IgnoreAction);
+    const qsizetype room = kDigits - text().size();
+    if (dropped.isEmpty() || !IsAsciiDigits(dropped) || room <= 0) return Qt::IgnoreAction;
+    return dropped.size() > room ? Qt::CopyAction : event->proposedAction();
+}
+
+// Another program learns what the drop will do from the answers given while the drag moves over
+// the field, not from the drop itself.
+void DigitField::answerDrag(QDragMoveEvent* event) {
+    const Qt::DropAction action = dropActionFor(event);
+    dragRefused_ = action == Qt::IgnoreAction;
+    if (dragRefused_) {
         event->ignore();
-    } else if (taken < dropped.size()) {
-        event->setDropAction(Qt::CopyAction);
+    } else {
+        event->setDropAction(action);
+        event->accept();
     }
+}
+
+void DigitField::dragEnterEvent(QDragEnterEvent* event) {
+    QLineEdit::dragEnterEvent(event);
+    answerDrag(event);
+    // Taken in, even when refused, so the field hears when the drag leaves or is let go: the
+    // answer the source acts on is that to each move, which follows the entering at once.
+    event->accept();
+}
+
+void DigitField::dragMoveEvent(QDragMoveEvent* event) {
+    QLineEdit::dragMoveEvent(event);
+    answerDrag(event);
+}
+
+void DigitField::dragLeaveEvent(QDragLeaveEvent* event) {
+    QLineEdit::dragLeaveEvent(event);
+    // A refused drag never drops: let go over the field, it beeps as a refused key does.
+    if (std::exchange(dragRefused_, false) && rect().contains(mapFromGlobal(QCursor::pos()))) {
+        emit invalidInput();
+    }
+}
+
+void DigitField::dropEvent(QDropEvent* event) {
+    dragRefused_ = false;
+    const Qt::DropAction action = dropActionFor(event);
+    if (action == Qt::IgnoreAction) {
+        emit invalidInput();
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);  // the validator beeps for what it cuts off
+    event->setDropAction(action);
+}
+
+void DigitField::contextMenuEvent(QContextMenuEvent* event) {
+    // Keeps the menu's actions but not the shortcuts written beside them: the key filter refuses
+    // Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A in the field.
+    QMenu* menu = createStandardContextMenu();
+    for (QAction* action : menu->actions()) action->setText(action->text().section(u'\t', 0, 0));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void DigitField::focusOutEvent(QFocusEvent* event) {

@@ -15,41 +15,41 @@ QDateTime WallClock(const QDateTime& moment) {
     return QDateTime(local.date(), local.time(), QTimeZone::utc());
 }
 
-// The moment a local wall-clock time stands for. Where the clock goes back and shows the time
-// twice, the reading nearer the reference moment: someone who opened the window after the clocks
-// went back means the coming occurrence, someone who opened it before means the first one. Where
-// the clock jumps over the time, it is read with the offset before the jump, so it lands as far
-// beyond the jump as it lay inside it (02:30 in an hour that is skipped becomes 03:30).
-QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& reference) {
-    const qint64 wall = wallClock.toSecsSinceEpoch();
-    // Read from the wall clock the moment shows rather than from a local date-time's offset: Qt
-    // cannot always tell the two readings of a repeated time apart (when both are standard time).
-    const auto offsetAt = [](qint64 moment) {
-        const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment, QTimeZone::utc());
-        return WallClock(utc).toSecsSinceEpoch() - moment;
-    };
-    const auto shows = [&](qint64 moment) { return moment + offsetAt(moment) == wall; };
-    // A day either side lies beyond the one change of offset that a day can have.
-    const qint64 withOffsetBefore = wall - offsetAt(wall - 86400);
-    const qint64 withOffsetAfter = wall - offsetAt(wall + 86400);
-    const qint64 near = reference.toSecsSinceEpoch();
-    const bool after =
-        shows(withOffsetAfter) &&
-        (!shows(withOffsetBefore) || qAbs(withOffsetAfter - near) < qAbs(withOffsetBefore - near));
-    return QDateTime::fromSecsSinceEpoch(after ? withOffsetAfter : withOffsetBefore,
-                                         QTimeZone::utc());
-}
-
 // Tab leaves the picker as it leaves any other control, rather than stepping through the hours,
 // minutes and seconds; the arrow keys move between those.
+// A typed time that the edit refuses, one outside the day's range among them, beeps as a refused
+// key in a field does.
 class TimeEdit : public QDateTimeEdit {
 public:
-    using QDateTimeEdit::QDateTimeEdit;
+    explicit TimeEdit(DoneTimePicker* picker) : QDateTimeEdit(picker), picker_(picker) {}
 
 protected:
     bool focusNextPrevChild(bool next) override {
         return QAbstractSpinBox::focusNextPrevChild(next);
     }
+    void keyPressEvent(QKeyEvent* event) override {
+        refused_ = false;
+        typing_ = true;
+        QDateTimeEdit::keyPressEvent(event);
+        typing_ = false;
+        if (refused_) emit picker_->invalidInput();
+    }
+    QValidator::State validate(QString& input, int& pos) const override {
+        const QValidator::State state = QDateTimeEdit::validate(input, pos);
+        if (!typing_) return state;
+        // A complete time outside the range passes here; the edit then puts the old one back.
+        const auto outside = [&] {
+            const QDateTime typed = dateTimeFromText(input);
+            return typed < minimumDateTime() || typed > maximumDateTime();
+        };
+        refused_ |= state == QValidator::Invalid || (state == QValidator::Acceptable && outside());
+        return state;
+    }
+
+private:
+    DoneTimePicker* picker_;
+    bool typing_ = false;
+    mutable bool refused_ = false;
 };
 
 }  // namespace
@@ -84,15 +84,12 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
         showCheckState(checked);
         emit valueChanged();
     });
-    connect(time_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& wallClock) {
-        moment_ = MomentOf(wallClock, start_);
-        emit valueChanged();
-    });
+    connect(time_, &QDateTimeEdit::dateTimeChanged, this, &DoneTimePicker::valueChanged);
 }
 
-std::optional<QDateTime> DoneTimePicker::value() const {
+std::optional<QDateTime> DoneTimePicker::wallClock() const {
     if (!check_->isChecked()) return std::nullopt;
-    return moment_;
+    return time_->dateTime();
 }
 
 void DoneTimePicker::setValue(const QDateTime& moment) {
@@ -100,7 +97,6 @@ void DoneTimePicker::setValue(const QDateTime& moment) {
         const QSignalBlocker quiet(time_);
         time_->setDateTime(WallClock(moment));
     }
-    moment_ = start_ = moment;
     emit valueChanged();
 }
 
@@ -135,4 +131,24 @@ void DoneTimePicker::showCheckState(bool checked) {
     time_->setFocusPolicy(checked ? Qt::StrongFocus : Qt::NoFocus);
     setFocusProxy(focusTarget);
     if (hadFocus) focusTarget->setFocus(Qt::OtherFocusReason);
+}
+
+QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& now) {
+    const qint64 wall = wallClock.toSecsSinceEpoch();
+    // Read from the wall clock the moment shows rather than from a local date-time's offset: Qt
+    // cannot always tell the two readings of a repeated time apart (when both are standard time).
+    const auto offsetAt = [](qint64 moment) {
+        const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment, QTimeZone::utc());
+        return WallClock(utc).toSecsSinceEpoch() - moment;
+    };
+    const auto shows = [&](qint64 moment) { return moment + offsetAt(moment) == wall; };
+    // A day either side lies beyond the one change of offset that a day can have.
+    const qint64 offsetAfter = offsetAt(wall + 86400);
+    const qint64 first = wall - offsetAt(wall - 86400);
+    const qint64 second = wall - offsetAfter;
+    // Between the two occurrences the clock is in its second pass once it shows the later offset.
+    const qint64 at = now.toSecsSinceEpoch();
+    const bool wentBack = at >= second || (at >= first && offsetAt(at) == offsetAfter);
+    const bool takeSecond = shows(second) && (!shows(first) || wentBack);
+    return QDateTime::fromSecsSinceEpoch(takeSecond ? second : first, QTimeZone::utc());
 }

@@ -14,19 +14,18 @@ class QDateTimeEdit;
 // name given to the picker.
 //
 // The edit works on the wall clock alone, where every time of the day can be typed and stepped
-// to, also on days whose clocks jump or repeat an hour. Each time the user sets is turned into
-// one moment, always the same for the same time shown: of a time shown twice, the occurrence
-// nearer the value the picker was given.
+// to, also on days whose clocks jump or repeat an hour. It hands out the time it shows; which
+// moment that is depends on when it is read (MomentOf). A typed time outside the day is refused
+// with invalidInput().
 class DoneTimePicker : public QWidget {
     Q_OBJECT
 
 public:
     explicit DoneTimePicker(QWidget* parent = nullptr);
 
-    // The moment, or nothing while the check box is cleared.
-    std::optional<QDateTime> value() const;
-    // Shows the moment's local time and keeps the moment itself, even where the clock shows
-    // that time twice. Times the user sets later are read near it.
+    // The wall-clock time shown, as a UTC date-time, or nothing while the check box is cleared.
+    std::optional<QDateTime> wallClock() const;
+    // Shows the moment's local time.
     void setValue(const QDateTime& moment);
     // Limits the value to the times of one local day, from its first moment to its last.
     void setDay(const QDate& day);
@@ -34,6 +33,7 @@ public:
 signals:
     // Once for each change of the time or of the check box.
     void valueChanged();
+    void invalidInput();
 
 protected:
     bool event(QEvent* event) override;
@@ -44,6 +44,10 @@ private:
 
     QCheckBox* check_;
     QDateTimeEdit* time_;
-    QDateTime moment_;
-    QDateTime start_;  // the value given in code, which decides between repeated times
 };
+
+// The moment a wall-clock time of the local day stands for, read at the moment now. A time the
+// clock shows twice is the pass the clock is in: the first occurrence until the clocks go back,
+// the second once they have. A time the clock skips is read with the offset before the jump, so
+// it lands as far beyond the jump as it lay inside it (02:30 in a skipped hour becomes 03:30).
+QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& now);

@@ -183,6 +183,7 @@ void FormTavro::connectControls() {
     connect(ok_, &QPushButton::clicked, this, guarded(&FormTavro::runEstimate));
     connect(cancel_, &QPushButton::clicked, this, &FormTavro::reject);
     connect(picker_, &DoneTimePicker::valueChanged, this, guarded(&FormTavro::refreshDoneAt));
+    connect(picker_, &DoneTimePicker::invalidInput, this, [this] { beep_(); });
 }
 
 void FormTavro::load() {
@@ -232,9 +233,11 @@ estimate::FieldTexts FormTavro::fieldTexts() const {
 }
 
 std::optional<estimate::Instant> FormTavro::doneAt() const {
-    const std::optional<QDateTime> value = picker_->value();
-    if (!value) return std::nullopt;
-    return ToInstant(*value);
+    // Read against the clock as it is now: a repeated time means the occurrence of the pass the
+    // clock is in, which may differ from when the window opened or the time was set.
+    const std::optional<QDateTime> shown = picker_->wallClock();
+    if (!shown) return std::nullopt;
+    return ToInstant(MomentOf(*shown, ToQDateTime(estimate::Now(clock_))));
 }
 
 void FormTavro::showDone(const std::string& text) {

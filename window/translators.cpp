@@ -7,7 +7,9 @@
 
 namespace {
 
-// The catalogue "<name>_<language>.qm" in the folder, if there is one for the locale's language.
+// The catalogue "<name>_<language>.qm" in the folder, if there is one for the locale's language,
+// tried in each of the locale's forms: zh_SG tries zh_Hans_SG, zh_Hans, zh_SG and zh, so catalogues
+// named by language and script serve every country that writes that script.
 bool Install(const QLocale& locale, const QString& name, const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(locale, name, QStringLiteral("_"), folder)) {
@@ -25,8 +27,12 @@ void InstallTranslators(const QStringList& uiLanguages) {
         const QLocale locale(language);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) return;
         if (Install(locale, QStringLiteral("tavrotime"), QStringLiteral(":/i18n"))) {
-            Install(locale, QStringLiteral("qtbase"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            // Qt names its catalogues by country (qtbase_zh_CN): else the script's main country.
+            const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+            if (!Install(locale, QStringLiteral("qtbase"), qt)) {
+                Install(QLocale(locale.language(), locale.script(), QLocale::AnyTerritory),
+                        QStringLiteral("qtbase"), qt);
+            }
             return;
         }
     }

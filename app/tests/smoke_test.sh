@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# End to end: the real program in a private X server, typed at as a user would with xdotool.
-# Usage: smoke_test.sh PROGRAM SCREENSHOT.png
+# End to end: the real program in a private X server, typed at as a user would with xdotool; with
+# DRAG_SOURCE, texts dragged into it from another program.
+# Usage: smoke_test.sh PROGRAM SCREENSHOT.png [DRAG_SOURCE]
 set -euo pipefail
 program=$1
 screenshot=$2
+drag_source=${3:-}
 
 scratch=$(mktemp -d)
 cleanup() {
-    kill "${app:-}" "${xserver:-}" 2>/dev/null || true
+    kill "${app:-}" "${bells:-}" "${xserver:-}" 2>/dev/null || true
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -19,7 +21,7 @@ export QT_QPA_PLATFORM=xcb
 
 "$program" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
 xdotool windowfocus --sync "$window"
 
 xdotool type --delay 40 00
@@ -34,5 +36,36 @@ xdotool key Return
 sleep 0.5
 import -window "$window" "$screenshot"
 echo "screenshot: $screenshot"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# Drags TEXT from the other program onto the percentage field with Shift held, which asks for a
+# move; the action the source was told and the bells rung must be ACTION and BELLS.
+drop() {
+    local before source_window action
+    before=$(rung)
+    "$drag_source" "$1" >"$scratch/action" &
+    source_window=$(timeout 60 xdotool search --sync --onlyvisible --name '^drag source$' | head -n 1)
+    sleep 0.3
+    xdotool mousemove --window "$source_window" 50 50 keydown shift mousedown 1
+    for _ in $(seq 600); do grep -q dragging "$scratch/action" && break; sleep 0.1; done
+    for x in 300 200 100 44; do xdotool mousemove --window "$window" "$x" 116; sleep 0.1; done
+    sleep 1  # for the field's answer to reach the source, however loaded the machine
+    xdotool mouseup 1 keyup shift
+    wait $!
+    action=$(tail -n 1 "$scratch/action")
+    for _ in $(seq 100); do [ "$(rung)" -ge $((before + $3)) ] && break; sleep 0.1; done
+    [ "$action" = "$2" ] || fail "'$1' dropped: the source was told $action, not $2"
+    [ "$(rung)" -eq $((before + $3)) ] || fail "'$1' dropped: $(($(rung) - before)) bells, not $3"
+}
+if [ -n "$drag_source" ]; then
+    watch_bells
+    xdotool mousemove --window "$window" 44 116 click 1 key End BackSpace BackSpace  # empties it
+    drop ab ignore 1
+    drop 42 move 0
+    drop 5 ignore 1
+    xdotool mousemove --window "$window" 44 116 click 1 key End BackSpace BackSpace
+    drop 123 copy 1
+    echo "drops from another program: refused, moved, copied when cut short"
+fi
 
 close_with_escape

@@ -2,7 +2,8 @@
 # End to end on a Wayland desktop: weston (drawing into a private Xvfb, which passes on the keys
 # that xdotool sends) with XWayland, the program started as a Wayland session starts it. Checks
 # the title, the class the desktop entry names, that a refused key rings the X bell on XWayland's
-# display, and that the results fit at scale factor 2 there.
+# display; and that the results fit at the scale factor 2 that a desktop's Xft.dpi of 192 gives X11
+# programs.
 # Usage: wayland_smoke_test.sh PROGRAM TEXT_FIT_TEST DESKTOP_ENTRY SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -17,19 +18,24 @@ cleanup() {
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+    echo "FAIL: $*" >&2
+    tail -n 20 "$scratch/weston.log" >&2 || true
+    exit 1
+}
 source "$(dirname "$0")/x_session.sh"
 
 start_xvfb 1280x1024x24
 
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR=$scratch/runtime
+: >"$scratch/weston.log"  # read below before weston may have written to it
 DISPLAY=$screen weston --backend=x11-backend.so --use-pixman --xwayland --width=1200 \
     --height=960 --socket=wayland-tavro --idle-time=0 --log="$scratch/weston.log" \
     2>>"$scratch/weston.log" &
 compositor=$!
 xwayland=
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     xwayland=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$scratch/weston.log")
     [ -n "$xwayland" ] && [ -S "$XDG_RUNTIME_DIR/wayland-tavro" ] && break
     sleep 0.1
@@ -42,15 +48,11 @@ unset QT_QPA_PLATFORM
 # The resource a desktop sets for X11 programs that scale themselves on a high-density screen.
 xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
 
-# Counts bells other than the watcher's own greeting.
-printf 'Bell(ImAlive) ignore\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
-stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
-bells=$!
-rung() { grep -c '^bell$' "$scratch/bells" || true; }
+watch_bells
 
 "$program" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1) ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1) ||
     fail "no window titled 'TavroTime 1.0' on XWayland"
 class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
@@ -61,7 +63,7 @@ xdotool type --delay 40 12
 sleep 0.5
 [ "$(rung)" -eq 0 ] || fail "digits rang the bell"
 xdotool type --delay 40 a
-for _ in $(seq 20); do [ "$(rung)" -ge 1 ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ "$(rung)" -ge 1 ] && break; sleep 0.1; done
 [ "$(rung)" -eq 1 ] || fail "a refused key rang $(rung) bells, not one"
 echo "a refused key rang the X bell on XWayland"
 
@@ -78,6 +80,10 @@ echo "screenshot: $screenshot"
 
 close_with_escape || fail "the program did not end cleanly"
 
-QT_QPA_PLATFORM=xcb TZ=Europe/Berlin LC_ALL=en_US.UTF-8 "$text_fit_test" -silent ||
-    fail "results do not fit at scale factor 2 on XWayland"
-echo "results fit at scale factor 2 on XWayland"
+# On the private X server with the same resource rather than through weston: weston 14 (Debian
+# 13) aborts with a double free in its XWayland window manager under the hundreds of windows the
+# fit test opens and closes.
+DISPLAY=$screen xprop -root -format RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192"
+DISPLAY=$screen QT_QPA_PLATFORM=xcb TZ=Europe/Berlin LC_ALL=en_US.UTF-8 "$text_fit_test" -silent ||
+    fail "results do not fit at scale factor 2 from Xft.dpi"
+echo "results fit at scale factor 2 from Xft.dpi"

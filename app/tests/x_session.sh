@@ -5,7 +5,7 @@
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$scratch/display" 2>/dev/null &
     xserver=$!
-    for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+    for _ in $(seq 600); do [ -s "$scratch/display" ] && break; sleep 0.1; done
     screen=":$(cat "$scratch/display")"
 }
 
@@ -19,3 +19,13 @@ close_with_escape() {
     echo "exit code: $status"
     return "$status"
 }
+
+# Counts the X bells rung on $DISPLAY from now on; rung prints the count. Returns once the watcher
+# has heard its own greeting, so no bell can ring before it listens.
+watch_bells() {
+    printf 'Bell(ImAlive) echo "ready\\n"\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
+    stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
+    bells=$!
+    for _ in $(seq 600); do grep -q '^ready$' "$scratch/bells" && return; sleep 0.1; done
+}
+rung() { grep -c '^bell$' "$scratch/bells" || true; }

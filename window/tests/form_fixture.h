@@ -6,23 +6,35 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QTest>
+#include <QWindow>
 
 #include "done_time_picker.h"
 #include "estimate/clock.h"
 #include "estimate/conversions.h"
 #include "form_tavro.h"
 
-// Drags a text from another program over a widget and drops it there with Shift held, which asks
-// for a move. Returns what the drop tells the source to do.
+// Drags a text over a widget and lets go there with Shift held, which asks for a move. The events
+// go to its window, which hands them on as it does a drag from another program: the drop comes
+// only after an accepted move. Returns what the target answered.
 inline Qt::DropAction DropText(QWidget* target, const QString& text) {
     QMimeData data;
     data.setText(text);
     const Qt::DropActions offered = Qt::MoveAction | Qt::CopyAction;
-    QDragEnterEvent enter(QPoint(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(5, 5), offered, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+    const QPoint at = target->mapTo(target->window(), target->rect().center());
+    QCursor::setPos(target->mapToGlobal(target->rect().center()));
+    QWindow* window = target->window()->windowHandle();
+    QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window, &move);
+    if (!move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(window, &leave);
+        return Qt::IgnoreAction;
+    }
+    QDropEvent drop(at, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(window, &drop);
+    return move.dropAction() == drop.dropAction() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
 // An input method committing a text, as a compose key or an on-screen keyboard does.

@@ -1,9 +1,13 @@
 // Every zone of the system's time-zone database whose clocks change in 2026, on each day of
 // change: the picker covers exactly that local day and starts at the real moment, every hour
-// typed or stepped to is a moment of that day, and the projection counts the real seconds to it,
-// the same each time the same time is shown.
+// typed or stepped to is a moment of that day (an hour outside it beeps), and the projection
+// counts the real seconds to it, the same each time the same time is shown. Where the clocks go
+// back, the window opened and used before, during and after the repeated hour: moving the time
+// shown on never lowers the projection, and a time is reached exactly when the clock has passed it.
 #include <cstdlib>
 #include <ctime>
+#include <functional>
+#include <utility>
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -18,6 +22,10 @@ class TimeZoneSweepTest : public QObject {
 
 private slots:
     void everyDayOfChangeInEveryZone();
+
+private:
+    void checkRepeatedTimes(const QDateTime& change, int back,
+                            const std::function<void(const QString&)>& problem);
 };
 
 namespace {
@@ -63,7 +71,8 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
             auto* picker = ui.get<DoneTimePicker>("DTDoneTime");
             QDateTimeEdit* time = ui.pickerTime();
             const auto* done = ui.get<QLabel>("LblDone");
-            if (picker->value()->toSecsSinceEpoch() != nowSeconds) problem("does not start now");
+            const auto momentShown = [&] { return MomentOf(*picker->wallClock(), ui.now); };
+            if (momentShown().toSecsSinceEpoch() != nowSeconds) problem("does not start now");
             const QDateTime first = time->minimumDateTime();
             const QDateTime last = time->maximumDateTime();
             if (first.date() != day || first.time() != day.startOfDay().time() ||
@@ -77,7 +86,7 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
             QSignalSpy changes(picker, &DoneTimePicker::valueChanged);
             const auto check = [&](const QString& how) {
                 const QString shown = time->text();
-                const QDateTime moment = *picker->value();
+                const QDateTime moment = momentShown();
                 const QDateTime local = moment.toLocalTime();
                 if (local.date() != day) problem(how + " " + shown + " leaves the day");
                 if (changes.isEmpty()) return;  // a time outside the day, refused
@@ -107,6 +116,9 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
             for (int hour = 0; hour < 24; ++hour) {
                 time->setSelectedSection(QDateTimeEdit::HourSection);
                 QTest::keyClicks(time, QString("%1").arg(hour, 2, 10, QLatin1Char('0')));
+                if (time->time().hour() != hour && std::exchange(ui.beeps, 0) == 0) {
+                    problem(QString("hour %1 refused without a beep").arg(hour));
+                }
                 check("typed");
             }
             // Back down from the last hour, through the same shown times.
@@ -115,11 +127,51 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
                 QTest::keyClick(time, Qt::Key_Down);
                 check("stepped to");
             }
+            if (jump < 0) checkRepeatedTimes(change.atUtc, -jump, problem);
         }
     }
     qInfo("%d zones, %d days of change", zones, days);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 40).join("\n")));
     QVERIFY(zones > 50);
+}
+
+void TimeZoneSweepTest::checkRepeatedTimes(const QDateTime& change, int back,
+                                           const std::function<void(const QString&)>& problem) {
+    // Before the repeated hour, in its first and second pass, and after it; in mid-minute.
+    QList<QDateTime> moments;
+    for (const int from : {-back - 1800, -back / 2, back / 2, back + 1800}) {
+        moments << change.addSecs(from + 17);
+    }
+    // Minute by minute from an hour before the repeated hour to an hour after it, hourly elsewhere.
+    const QDateTime changeWall =
+        QDateTime(change.toLocalTime().date(), change.toLocalTime().time(), QTimeZone::utc());
+    for (qsizetype opened = 0; opened < moments.size(); ++opened) {
+        FormUnderTest ui(moments[opened]);
+        QDateTimeEdit* time = ui.pickerTime();
+        const auto* done = ui.get<QLabel>("LblDone");
+        ui.type("TxthhIN", "99");  // slow enough for every time of the day to project 0 to 100
+        ui.type("TxtProg", "50");
+        for (qsizetype used = opened; used < moments.size(); ++used) {
+            ui.now = moments[used];
+            const QDateTime local = ui.now.toLocalTime();
+            const QDateTime nowWall(local.date(), local.time(), QTimeZone::utc());
+            double last = -1;
+            for (QDateTime wall = time->minimumDateTime(); wall <= time->maximumDateTime();) {
+                time->setDateTime(wall);
+                const double shown = ShownPercent(done->text());
+                const QString at =
+                    QString("opened %1, at %2 %3 projects %4")
+                        .arg(moments[opened].toString(Qt::ISODate), ui.now.toString(Qt::ISODate),
+                             time->text(), done->text());
+                if (shown < last) problem(at + ", less than the minute before");
+                if (done->text().endsWith("(reached)") != (wall < nowWall)) problem(at);
+                last = shown;
+                const bool near =
+                    wall.secsTo(changeWall) <= back + 3600 && changeWall.secsTo(wall) < 3600;
+                wall = wall.addSecs(near ? 60 : 3600);
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TimeZoneSweepTest)
