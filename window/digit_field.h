@@ -30,7 +30,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QString accepted_;            // the last text of digits
+    QString accepted_;  // the last text of digits
     Qt::DropAction dropActionFor(const QDropEvent* event) const;
     void answerDrag(QDragMoveEvent* event);
 
