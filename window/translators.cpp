@@ -1,6 +1,6 @@
 #include "translators.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -25,6 +25,7 @@ void InstallTranslators(const QStringList& uiLanguages) {
         const QLocale locale(language);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) return;
         if (Install(locale, QStringLiteral("tavrotime"), QStringLiteral(":/i18n"))) {
+            QGuiApplication::setLayoutDirection(locale.textDirection());
             Install(locale, QStringLiteral("qtbase"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
             return;
