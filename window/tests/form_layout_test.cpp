@@ -95,19 +95,31 @@ void FormLayoutTest::controlsSitWhereTheLayoutSays() {
     }
 }
 
+// Each control shows that it has the focus, in a light and a dark palette, the picker with its
+// time set and cleared.
 void FormLayoutTest::tabVisitsTheControlsInOrder() {
-    FormUnderTest ui;
-    const QStringList expected{"TxthhIN", "Txtmmin",    "Txtssin",   "TxtProg",
-                               "CmdOK",   "DTDoneTime", "CmdCancel", "TxthhIN"};
-    QCOMPARE(QApplication::focusWidget(), ui.widget("TxthhIN"));
-    for (const QString& name : expected.mid(1)) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* focused = QApplication::focusWidget();
-        QWidget* control = ui.form.findChild<QWidget*>(name);
-        QVERIFY2(focused == control || control->isAncestorOf(focused), qPrintable(name));
+    const QPalette light = QApplication::palette();
+    for (const QPalette& palette : {light, QPalette(QColor(50, 50, 50), QColor(40, 40, 40))}) {
+        QApplication::setPalette(palette);
+        for (const bool timeSet : {true, false}) {
+            FormUnderTest ui;
+            ui.pickerCheck()->setChecked(timeSet);
+            const QStringList expected{"TxthhIN", "Txtmmin",    "Txtssin",   "TxtProg",
+                                       "CmdOK",   "DTDoneTime", "CmdCancel", "TxthhIN"};
+            QCOMPARE(QApplication::focusWidget(), ui.widget("TxthhIN"));
+            for (const QString& name : expected.mid(1)) {
+                QWidget* control = ui.form.findChild<QWidget*>(name);
+                const QImage unfocused = control->grab().toImage();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget* focused = QApplication::focusWidget();
+                QVERIFY2(focused == control || control->isAncestorOf(focused), qPrintable(name));
+                QVERIFY2(control->grab().toImage() != unfocused, qPrintable(name));
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), ui.widget("CmdCancel"));
+        }
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), ui.widget("CmdCancel"));
+    QApplication::setPalette(light);
 }
 
 void FormLayoutTest::opensReadyForTheFirstEntry() {
@@ -134,8 +146,8 @@ void FormLayoutTest::opensReadyForTheFirstEntry() {
     QCOMPARE(ui.pickerTime()->text(), QString("12:00:00"));
     QVERIFY(ui.get<QPushButton>("CmdOK")->isDefault());
     const QIcon icon = ui.form.windowIcon();
-    QCOMPARE(icon.pixmap(16).size(), QSize(16, 16));
-    QCOMPARE(icon.pixmap(32).size(), QSize(32, 32));
+    QCOMPARE(icon.pixmap(16).deviceIndependentSize(), QSizeF(16, 16));
+    QCOMPARE(icon.pixmap(32).deviceIndependentSize(), QSizeF(32, 32));
     QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
 }
 
