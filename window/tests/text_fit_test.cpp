@@ -169,6 +169,9 @@ void TextFitTest::everyTranslationFits() {
                 };
 
                 FormUnderTest ui(FormUnderTest::kNoon, QLocale::system(), size);
+                // The layout grows at least as much as the font, from 8.25 pt at 96 dpi.
+                if (ui.form.width() < 337 * size * ui.form.logicalDpiY() / 792)
+                    problem("layout smaller than the font");
                 if (!catalogue.isEmpty() && ui.get<QPushButton>("CmdCancel")->text() == "Cancel")
                     problem("not in use");
                 for (const QGroupBox* frame : ui.form.findChildren<QGroupBox*>()) {
@@ -178,6 +181,11 @@ void TextFitTest::everyTranslationFits() {
                 for (const QPushButton* button : ui.form.findChildren<QPushButton*>()) {
                     if (button->sizeHint().width() > button->width())
                         problem(button->text() + " is cut");
+                }
+                for (const QWidget* edit : {ui.widget("TxtProg"), (QWidget*)ui.pickerTime()}) {
+                    const QSize needed = edit->minimumSizeHint();
+                    if (needed.width() > edit->width() || needed.height() > edit->height())
+                        problem(edit->objectName() + " is cut");
                 }
                 // Nothing elapsed, on OK and then at a done-at time; then one hour at 99 %, a
                 // second after the done-at time, and one hour at 50 % with a done-at time two hours
