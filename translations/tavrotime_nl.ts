@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Verstreken tijd</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Voortgangstijdstip ingesteld</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Voortgang om</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Druk op Spatie om het voortgangstijdstip te wissen of in te stellen</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>
@@ -110,6 +100,34 @@
     <message>
         <source>Percentage reached at the done-at time</source>
         <translation>Percentage bereikt op het voortgangstijdstip</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Job Time Estimator</source>
+        <extracomment>The launcher entry&apos;s generic name.</extracomment>
+        <translation>Looptijdschatter</translation>
+    </message>
+    <message>
+        <source>Estimate when a long-running job will finish</source>
+        <extracomment>The launcher entry&apos;s comment and the software centre&apos;s summary.</extracomment>
+        <translation>Schat in wanneer een langlopende taak klaar is</translation>
+    </message>
+    <message>
+        <source>estimate;progress;remaining;finish;eta;</source>
+        <extracomment>Words the launcher finds the program by, each followed by a semicolon.</extracomment>
+        <translation>schatten;voortgang;resterend;klaar;duur;</translation>
+    </message>
+    <message>
+        <source>TavroTime tells you when a long job, such as a render, a copy or a backup, will finish. Type how long the job has been running and what percentage of it is done, and it shows the estimated total duration and the date and time of completion, assuming the job keeps its average rate.</source>
+        <extracomment>The software centre&apos;s description, first paragraph.</extracomment>
+        <translation>TavroTime vertelt u wanneer een lange taak, zoals een render, een kopieeractie of een back-up, klaar is. Voer in hoe lang de taak al loopt en welk percentage voltooid is, en het toont de geschatte totale duur en de datum en tijd van voltooiing, ervan uitgaande dat de taak haar gemiddelde tempo aanhoudt.</translation>
+    </message>
+    <message>
+        <source>Pick a done-at time to see what percentage the job will have reached by then, or by how much it will already be past complete. Dates, times and decimals follow your locale, and everything works from the keyboard.</source>
+        <extracomment>The software centre&apos;s description, second paragraph.</extracomment>
+        <translation>Kies een tijdstip om te zien welk percentage de taak dan bereikt heeft, of hoeveel ze dan al voorbij voltooiing is. Datums, tijden en decimalen volgen uw landinstellingen, en alles werkt met het toetsenbord.</translation>
     </message>
 </context>
 </TS>

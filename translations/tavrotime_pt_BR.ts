@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>ControlTable</name>
+    <name>FormTavro</name>
     <message>
         <source>Elapsed time</source>
         <translation>Tempo decorrido</translation>
@@ -59,24 +59,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-</context>
-<context>
-    <name>DoneTimePicker</name>
     <message>
         <source>Done at time set</source>
         <translation>Horário de progresso definido</translation>
     </message>
     <message>
-        <source>Done at</source>
-        <translation>Progresso às</translation>
-    </message>
-    <message>
         <source>Press Space to clear or set the done-at time</source>
         <translation>Pressione Espaço para limpar ou definir o horário de progresso</translation>
     </message>
-</context>
-<context>
-    <name>FormTavro</name>
     <message>
         <source>[undefined]</source>
         <extracomment>The total time when nothing can be estimated, and the done-at result before any time has elapsed.</extracomment>
@@ -110,6 +100,34 @@
     <message>
         <source>Percentage reached at the done-at time</source>
         <translation>Porcentagem atingida no horário de progresso</translation>
+    </message>
+</context>
+<context>
+    <name>Launcher</name>
+    <message>
+        <source>Job Time Estimator</source>
+        <extracomment>The launcher entry&apos;s generic name.</extracomment>
+        <translation>Estimador de tempo de tarefas</translation>
+    </message>
+    <message>
+        <source>Estimate when a long-running job will finish</source>
+        <extracomment>The launcher entry&apos;s comment and the software centre&apos;s summary.</extracomment>
+        <translation>Estime quando uma tarefa demorada vai terminar</translation>
+    </message>
+    <message>
+        <source>estimate;progress;remaining;finish;eta;</source>
+        <extracomment>Words the launcher finds the program by, each followed by a semicolon.</extracomment>
+        <translation>estimar;progresso;restante;terminar;duração;</translation>
+    </message>
+    <message>
+        <source>TavroTime tells you when a long job, such as a render, a copy or a backup, will finish. Type how long the job has been running and what percentage of it is done, and it shows the estimated total duration and the date and time of completion, assuming the job keeps its average rate.</source>
+        <extracomment>The software centre&apos;s description, first paragraph.</extracomment>
+        <translation>O TavroTime informa quando uma tarefa longa, como uma renderização, uma cópia ou um backup, vai terminar. Digite há quanto tempo a tarefa está em execução e qual porcentagem já foi concluída, e ele mostra a duração total estimada e a data e o horário de conclusão, supondo que a tarefa mantenha seu ritmo médio.</translation>
+    </message>
+    <message>
+        <source>Pick a done-at time to see what percentage the job will have reached by then, or by how much it will already be past complete. Dates, times and decimals follow your locale, and everything works from the keyboard.</source>
+        <extracomment>The software centre&apos;s description, second paragraph.</extracomment>
+        <translation>Escolha um horário para ver que porcentagem a tarefa terá atingido até lá, ou quanto ela já terá passado da conclusão. Datas, horários e decimais seguem a sua localidade, e tudo funciona pelo teclado.</translation>
     </message>
 </context>
 </TS>

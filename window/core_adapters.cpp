@@ -1,6 +1,7 @@
 #include "core_adapters.h"
 
-#include <QCoreApplication>
+#include <utility>
+
 #include <QTimeZone>
 
 namespace {
@@ -42,26 +43,6 @@ QString AsciiDigits(QString text, const QLocale& locale) {
                              codePoints.size());
 }
 
-// The result texts' words in the language of the installed catalogues, English without one.
-estimate::Phrases TranslatedPhrases() {
-    const auto text = [](const QString& translated) { return translated.toStdString(); };
-    return {
-        //: The total time when nothing can be estimated, and the done-at result before any time
-        //: has elapsed.
-        text(QCoreApplication::translate("FormTavro", "[undefined]")),
-        //: The completion time and the done-at result when nothing can be estimated.
-        text(QCoreApplication::translate("FormTavro", "[Undefined]")),
-        //: A percentage; %1 is its figure, such as 57.32.
-        text(QCoreApplication::translate("FormTavro", "%1 %")),
-        //: A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.
-        text(QCoreApplication::translate("FormTavro", "%1 (reached)")),
-        //: The job will be complete before the done-at time. Keep it short: the label is narrow.
-        text(QCoreApplication::translate("FormTavro", "Completed")),
-        //: Below "Completed": how far past 100 % the job will be; %1 is the figure, such as 12.50.
-        text(QCoreApplication::translate("FormTavro", "(+ %1 %)")),
-    };
-}
-
 }  // namespace
 
 estimate::Instant ToInstant(const QDateTime& moment) {
@@ -100,7 +81,7 @@ QString CompletionTimeFormat(const QLocale& locale) {
     return result;
 }
 
-estimate::Formats LocaleFormats(const QLocale& locale) {
+estimate::Formats LocaleFormats(const QLocale& locale, estimate::Phrases phrases) {
     const QString timeFormat = CompletionTimeFormat(locale);
     const auto date = [locale](const estimate::LocalDateTime& local) {
         const QDate day(local.year, local.month, local.day);
@@ -115,5 +96,5 @@ estimate::Formats LocaleFormats(const QLocale& locale) {
     // ASCII digits, these locales write a full stop.
     const bool asciiLocale = locale.zeroDigit() == QLatin1String("0");
     return {asciiLocale ? locale.decimalPoint().toStdString() : ".", dateTime, date,
-            TranslatedPhrases()};
+            std::move(phrases)};
 }

@@ -6,7 +6,7 @@
 #include "estimate/clock.h"
 #include "estimate/formats.h"
 
-// Qt's dates, locale and translations in the shapes the estimation core takes.
+// Qt's dates and locale in the shapes the estimation core takes.
 
 estimate::Instant ToInstant(const QDateTime& moment);
 // In UTC: a local time can stand for two moments where the clock goes back by a change of
@@ -21,4 +21,4 @@ QString CompletionTimeFormat(const QLocale& locale);
 // The locale's short date and completion time, in ASCII digits like the figures typed into the
 // fields, the decimal separator that goes with ASCII digits, and the translated phrases. The
 // words follow the user's languages, the figures the locale: the two can differ.
-estimate::Formats LocaleFormats(const QLocale& locale);
+estimate::Formats LocaleFormats(const QLocale& locale, estimate::Phrases phrases);

@@ -57,7 +57,8 @@ protected:
 DoneTimePicker::DoneTimePicker(QWidget* parent)
     : QWidget(parent), check_(new QCheckBox(this)), time_(new TimeEdit(this)) {
     check_->setChecked(true);
-    check_->setAccessibleName(tr("Done at time set"));
+    // The window's texts share its context.
+    check_->setAccessibleName(QCoreApplication::translate("FormTavro", "Done at time set"));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
     time_->setTimeZone(QTimeZone::utc());
 #else
@@ -69,8 +70,8 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
     // ASCII digits, like every other figure of the window.
     time_->setLocale(QLocale::c());
     time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-    time_->setAccessibleName(tr("Done at"));
-    time_->setAccessibleDescription(tr("Press Space to clear or set the done-at time"));
+    time_->setAccessibleDescription(
+        QCoreApplication::translate("FormTavro", "Press Space to clear or set the done-at time"));
     time_->installEventFilter(this);
 
     auto* layout = new QHBoxLayout(this);
@@ -109,6 +110,13 @@ void DoneTimePicker::setValue(const QDateTime& moment) {
 void DoneTimePicker::setDay(const QDate& day) {
     // A day's first moment is not always midnight, nor its last the second before the next one.
     time_->setDateTimeRange(WallClock(day.startOfDay()), WallClock(day.endOfDay()));
+}
+
+bool DoneTimePicker::event(QEvent* event) {
+    // The time holds the focus, so screen readers name it: by the name the window gave the picker,
+    // which is set before the picker is first shown.
+    if (event->type() == QEvent::Polish) time_->setAccessibleName(accessibleName());
+    return QWidget::event(event);
 }
 
 bool DoneTimePicker::eventFilter(QObject* watched, QEvent* event) {

@@ -10,7 +10,8 @@ class QDateTimeEdit;
 
 // A time of day that can also be "none": a check box in front of a 24-hour time edit. It takes
 // one place in the tab order: the focus rests on the time while it is checked and on the check
-// box while it is not, and Space toggles the check box from either.
+// box while it is not, and Space toggles the check box from either. The time takes the accessible
+// name given to the picker.
 //
 // The edit works on the wall clock alone, where every time of the day can be typed and stepped
 // to, also on days whose clocks jump or repeat an hour. Each time the user sets is turned into
@@ -35,6 +36,7 @@ signals:
     void valueChanged();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

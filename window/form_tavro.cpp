@@ -6,6 +6,7 @@
 #include <map>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -29,6 +30,26 @@ namespace {
 constexpr qreal kDesignPixelSize = 8.25 * 96 / 72;
 constexpr qreal kCaptionToDialogFont = 12 / 8.25;
 constexpr qreal kLargestScale = 4;
+
+// The result texts' words in the language of the installed catalogues, English without one.
+estimate::Phrases TranslatedPhrases() {
+    const auto text = [](const QString& translated) { return translated.toStdString(); };
+    return {
+        //: The total time when nothing can be estimated, and the done-at result before any time
+        //: has elapsed.
+        text(QCoreApplication::translate("FormTavro", "[undefined]")),
+        //: The completion time and the done-at result when nothing can be estimated.
+        text(QCoreApplication::translate("FormTavro", "[Undefined]")),
+        //: A percentage; %1 is its figure, such as 57.32.
+        text(QCoreApplication::translate("FormTavro", "%1 %")),
+        //: A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.
+        text(QCoreApplication::translate("FormTavro", "%1 (reached)")),
+        //: The job will be complete before the done-at time. Keep it short: the label is narrow.
+        text(QCoreApplication::translate("FormTavro", "Completed")),
+        //: Below "Completed": how far past 100 % the job will be; %1 is the figure, such as 12.50.
+        text(QCoreApplication::translate("FormTavro", "(+ %1 %)")),
+    };
+}
 
 QFont Sized(QFont font, qreal factor, bool bold) {
     font.setPointSizeF(font.pointSizeF() * factor);
@@ -178,7 +199,7 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
                      QWidget* parent)
     : QDialog(parent),
       clock_(std::move(clock)),
-      formats_(LocaleFormats(locale)),
+      formats_(LocaleFormats(locale, TranslatedPhrases())),
       beep_(std::move(beep)) {
     setObjectName(QStringLiteral("FormTavro"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));

@@ -60,14 +60,12 @@ void StartUpTest::waylandSessionsOpenThroughXWayland_data() {
     QTest::addColumn<QByteArrayList>("session");  // WAYLAND_DISPLAY, XDG_SESSION_TYPE, DISPLAY
     QTest::addColumn<QByteArray>("platform");     // QT_QPA_PLATFORM, before and after
     QTest::addColumn<QByteArray>("chosen");
-    QTest::newRow("Wayland display alone")
-        << QByteArrayList{"wayland-0", "", ":0"} << QByteArray() << QByteArray("xcb;wayland");
-    QTest::newRow("Wayland session type alone")
-        << QByteArrayList{"", "wayland", ":0"} << QByteArray() << QByteArray("xcb;wayland");
-    QTest::newRow("Wayland without X")
-        << QByteArrayList{"wayland-0", "wayland", ""} << QByteArray() << QByteArray();
-    QTest::newRow("the user's own platform") << QByteArrayList{"wayland-0", "wayland", ":0"}
-                                             << QByteArray("wayland") << QByteArray("wayland");
+    // clang-format off
+    QTest::newRow("Wayland display alone")      << QByteArrayList{"wayland-0", "", ":0"}        << QByteArray()          << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland session type alone") << QByteArrayList{"", "wayland", ":0"}          << QByteArray()          << QByteArray("xcb;wayland");
+    QTest::newRow("Wayland without X")          << QByteArrayList{"wayland-0", "wayland", ""}   << QByteArray()          << QByteArray();
+    QTest::newRow("the user's own platform")    << QByteArrayList{"wayland-0", "wayland", ":0"} << QByteArray("wayland") << QByteArray("wayland");
+    // clang-format on
 }
 
 void StartUpTest::waylandSessionsOpenThroughXWayland() {

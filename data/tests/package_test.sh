@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build, unpacks it into a scratch folder, checks what
 # it holds and says about itself, then runs the unpacked program under Xvfb.
-# Usage: package_test.sh BUILD_DIR SMOKE_TEST APPLICATION_ID VERSION
+# Usage: package_test.sh BUILD_DIR SMOKE_TEST APPLICATION_ID VERSION LANGUAGE...
 set -euo pipefail
 build=$1
 smoke_test=$2
 app_id=$3
 version=$4
+shift 4
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -26,8 +27,17 @@ for file in \
     "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
     [ -s "$scratch/root/$file" ] || fail "missing $file"
 done
-desktop-file-validate "$scratch/root/usr/share/applications/$app_id.desktop"
-appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null
+desktop="$scratch/root/usr/share/applications/$app_id.desktop"
+metainfo="$scratch/root/usr/share/metainfo/$app_id.metainfo.xml"
+desktop-file-validate "$desktop"
+appstreamcli validate --no-net "$metainfo" >/dev/null
+# Each language the program speaks names, describes and finds it in launchers and software centres.
+for language in "$@"; do
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=" "$desktop" || fail "no $key[$language] in the desktop entry"
+    done
+    [ "$(grep -c "xml:lang=\"$language\"" "$metainfo")" -eq 3 ] || fail "metainfo lacks $language"
+done
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tavrotime ] || fail "package name $(field Package)"

@@ -28,44 +28,27 @@ void FormLayoutTest::controlsSitWhereTheLayoutSays_data() {
 
     // Geometry in window coordinates. The total and completion labels span their frame's inner
     // width, and the done-at label reaches to its frame's inner edge.
-    QTest::newRow("Frame1") << "FormTavro" << QRect(16, 16, 217, 57) << "Elapsed time"
-                            << "";
-    QTest::newRow("TxthhIN") << "FormTavro" << QRect(32, 32, 25, 25) << "00"
-                             << "Hours";
-    QTest::newRow("Label2") << "Frame1" << QRect(64, 32, 9, 17) << ":"
-                            << "";
-    QTest::newRow("Txtmmin") << "FormTavro" << QRect(80, 32, 25, 25) << "00"
-                             << "Minutes";
-    QTest::newRow("Label4") << "Frame1" << QRect(112, 32, 9, 17) << ":"
-                            << "";
-    QTest::newRow("Txtssin") << "FormTavro" << QRect(128, 32, 25, 25) << "00"
-                             << "Seconds";
-    QTest::newRow("CmdOK") << "FormTavro" << QRect(248, 24, 81, 49) << "OK"
-                           << "";
-    QTest::newRow("Frame2") << "FormTavro" << QRect(16, 88, 313, 57) << "Progress"
-                            << "";
-    QTest::newRow("TxtProg") << "FormTavro" << QRect(32, 104, 25, 25) << "00"
-                             << "Percentage done";
-    QTest::newRow("Label1") << "Frame2" << QRect(64, 104, 17, 17) << "%"
-                            << "";
-    QTest::newRow("Progress") << "FormTavro" << QRect(96, 104, 217, 25) << ""
-                              << "Progress bar";
-    QTest::newRow("Frame3") << "FormTavro" << QRect(16, 160, 121, 41) << "Total time"
-                            << "Estimated total time";
-    QTest::newRow("Lbl_Total") << "Frame3" << QRect(20, 176, 113, 20) << ""
-                               << "Estimated total time";
-    QTest::newRow("Frame4") << "FormTavro" << QRect(144, 160, 185, 41) << "Completion"
-                            << "Estimated completion time";
-    QTest::newRow("LblCompletion") << "Frame4" << QRect(148, 176, 177, 20) << ""
-                                   << "Estimated completion time";
-    QTest::newRow("Frame5") << "FormTavro" << QRect(16, 216, 217, 57) << "Done at"
-                            << "";
-    QTest::newRow("DTDoneTime") << "FormTavro" << QRect(32, 232, 105, 25) << ""
-                                << "";
-    QTest::newRow("LblDone") << "Frame5" << QRect(149, 233, 76, 29) << ""
-                             << "";
-    QTest::newRow("CmdCancel") << "FormTavro" << QRect(248, 224, 81, 49) << "Cancel"
-                               << "";
+    // clang-format off
+    QTest::newRow("Frame1")        << "FormTavro" << QRect(16, 16, 217, 57)    << "Elapsed time" << "";
+    QTest::newRow("TxthhIN")       << "FormTavro" << QRect(32, 32, 25, 25)     << "00"           << "Hours";
+    QTest::newRow("Label2")        << "Frame1"    << QRect(64, 32, 9, 17)      << ":"            << "";
+    QTest::newRow("Txtmmin")       << "FormTavro" << QRect(80, 32, 25, 25)     << "00"           << "Minutes";
+    QTest::newRow("Label4")        << "Frame1"    << QRect(112, 32, 9, 17)     << ":"            << "";
+    QTest::newRow("Txtssin")       << "FormTavro" << QRect(128, 32, 25, 25)    << "00"           << "Seconds";
+    QTest::newRow("CmdOK")         << "FormTavro" << QRect(248, 24, 81, 49)    << "OK"           << "";
+    QTest::newRow("Frame2")        << "FormTavro" << QRect(16, 88, 313, 57)    << "Progress"     << "";
+    QTest::newRow("TxtProg")       << "FormTavro" << QRect(32, 104, 25, 25)    << "00"           << "Percentage done";
+    QTest::newRow("Label1")        << "Frame2"    << QRect(64, 104, 17, 17)    << "%"            << "";
+    QTest::newRow("Progress")      << "FormTavro" << QRect(96, 104, 217, 25)   << ""             << "Progress bar";
+    QTest::newRow("Frame3")        << "FormTavro" << QRect(16, 160, 121, 41)   << "Total time"   << "Estimated total time";
+    QTest::newRow("Lbl_Total")     << "Frame3"    << QRect(20, 176, 113, 20)   << ""             << "Estimated total time";
+    QTest::newRow("Frame4")        << "FormTavro" << QRect(144, 160, 185, 41)  << "Completion"   << "Estimated completion time";
+    QTest::newRow("LblCompletion") << "Frame4"    << QRect(148, 176, 177, 20)  << ""             << "Estimated completion time";
+    QTest::newRow("Frame5")        << "FormTavro" << QRect(16, 216, 217, 57)   << "Done at"      << "";
+    QTest::newRow("DTDoneTime")    << "FormTavro" << QRect(32, 232, 105, 25)   << ""             << "";
+    QTest::newRow("LblDone")       << "Frame5"    << QRect(149, 233, 76, 29)   << ""             << "";
+    QTest::newRow("CmdCancel")     << "FormTavro" << QRect(248, 224, 81, 49)   << "Cancel"       << "";
+    // clang-format on
 }
 
 void FormLayoutTest::controlsSitWhereTheLayoutSays() {
@@ -182,6 +165,7 @@ void FormLayoutTest::screenReadersReadWhatTheScreenShows() {
     for (const auto& [control, expected] : namedControls) {
         QCOMPARE(name(ui.widget(control)), expected);
     }
+    QCOMPARE(name(ui.pickerTime()), QString("Done at"));
     for (const char* label : {"Lbl_Total", "LblCompletion", "LblDone"}) {
         QVERIFY(!ui.get<QLabel>(label)->text().isEmpty());
         QCOMPARE(name(ui.widget(label)), ui.get<QLabel>(label)->text());
