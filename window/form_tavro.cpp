@@ -70,31 +70,25 @@ QRect Scaled(const QRect& rect, qreal scale) {
 // font's, rounded up to a quarter so that every text has at least its share of room (1.75 for
 // 14 pt, 2.5 for 20 pt at 96 dpi), and never below 1. Where the font's glyphs are wider or its
 // lines taller than its size says (Thai fonts), it grows further until the done-at label's longest
-// texts, and the undefined texts of the others, fit at the user's size.
+// texts fit at the user's size.
 qreal LayoutScale(const QFont& font, qreal dpi, const estimate::Phrases& phrases) {
     const qreal ratio = font.pointSizeF() * dpi / 72 / kDesignPixelSize;
     qreal scale = std::max(1.0, std::ceil(ratio * 4 - 1e-6) / 4);
     const auto text = [](const std::string& pattern, const std::string& figure = {}) {
         return QString::fromStdString(estimate::Fill(pattern, figure));
     };
-    const struct {
-        const ControlRow& row;
-        QString text;
-        bool bold;
-    } longest[] = {
-        {ControlTable::LblDone, text(phrases.completed) + '\n' + text(phrases.overshoot, "99.99"),
-         false},
-        {ControlTable::LblDone, text(phrases.reached, estimate::Fill(phrases.percent, "99.99")),
-         false},
-        {ControlTable::LblDone, text(phrases.undefinedMoment), false},
-        {ControlTable::Lbl_Total, text(phrases.undefined), true},
-        {ControlTable::LblCompletion, text(phrases.undefinedMoment), true},
+    // The done-at label is the narrowest: where the undefined texts fit it, they fit the total's
+    // and the completion's in bold, without loading a bold font before the first paint.
+    const QString longest[] = {
+        text(phrases.completed) + '\n' + text(phrases.overshoot, "99.99"),
+        text(phrases.reached, estimate::Fill(phrases.percent, "99.99")),
+        text(phrases.undefined),
+        text(phrases.undefinedMoment),
     };
     const auto fit = [&](qreal candidate) {
-        return std::all_of(std::begin(longest), std::end(longest), [&](const auto& need) {
-            return FittedLabel::fits(need.text, Sized(font, 1, need.bold),
-                                     Scaled(need.row.geometry, candidate).size());
-        });
+        const QSizeF room = Scaled(ControlTable::LblDone.geometry, candidate).size();
+        return std::all_of(std::begin(longest), std::end(longest),
+                           [&](const QString& t) { return FittedLabel::fits(t, font, room); });
     };
     while (scale < kLargestScale && !fit(scale)) scale += 0.25;
     return scale;
