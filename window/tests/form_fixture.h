@@ -72,7 +72,6 @@ struct FormDriver {
 // The desktop's font at a size: by default the size the window's table is laid out for, so
 // that it keeps its geometry.
 struct DesktopFont {
-    static constexpr qreal kDesignSize = 8.25;
     explicit DesktopFont(qreal pointSize) {
         QFont font = QApplication::font();
         font.setPointSizeF(pointSize);
@@ -91,7 +90,7 @@ struct FormUnderTest : DesktopFont, FormDriver {
     FormTavro window;
 
     explicit FormUnderTest(const QDateTime& start = kNoon,
-                           const QLocale& locale = QLocale::system(), qreal pointSize = kDesignSize)
+                           const QLocale& locale = QLocale::system(), qreal pointSize = 8.25)
         : DesktopFont(pointSize),
           FormDriver{window},
           now(start),
