@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the window as a desktop shows it (title bar and icon drawn by openbox), at scale
-# factors 1 and 2 and with a dark palette, for checking by eye that every text is whole and the
-# icon crisp. Writes build/screenshots/*.png.
+# factors 1 and 2, with a dark palette, and in Arabic, mirrored, for checking by eye that every
+# text is whole and the icon crisp. Writes build/screenshots/*.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,7 +24,7 @@ shoot() {
     openbox >/dev/null 2>&1 &
     local wm=$!
     sleep 0.5
-    env "$@" QT_QPA_PLATFORM=xcb LC_ALL=en_US.UTF-8 build/default/app/TavroTime &
+    env QT_QPA_PLATFORM=xcb LC_ALL=en_US.UTF-8 "$@" build/default/app/TavroTime &
     local app=$!
     local window
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
@@ -48,3 +48,4 @@ shoot() {
 shoot scale-1 QT_SCALE_FACTOR=1
 shoot scale-2 QT_SCALE_FACTOR=2
 shoot dark QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+shoot arabic LANGUAGE=ar LC_ALL=ar_EG.UTF-8

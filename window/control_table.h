@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include <QCoreApplication>
 #include <QRect>
 
@@ -52,4 +54,12 @@ public:
         &Frame2,        &TxtProg, &Label1,     &Progress, &Frame3,    &Lbl_Total, &Frame4,
         &LblCompletion, &Frame5,  &DTDoneTime, &LblDone,  &CmdCancel,
     };
+
+    // Controls that keep their left-to-right order when the window is mirrored: the figures of a
+    // time and a percentage are written left to right in right-to-left languages too.
+    static constexpr const ControlRow* kElapsedTime[] = {&TxthhIN, &Label2, &Txtmmin, &Label4,
+                                                         &Txtssin};
+    static constexpr const ControlRow* kPercentage[] = {&TxtProg, &Label1};
+    static constexpr std::span<const ControlRow* const> kReadLeftToRight[] = {kElapsedTime,
+                                                                              kPercentage};
 };

@@ -64,6 +64,9 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
 #else
     time_->setTimeSpec(Qt::UTC);
 #endif
+    // A time is written hours first from the left in right-to-left languages too. Mirrored, the
+    // edit would show seconds first; it reads its direction when it takes its format.
+    time_->setLayoutDirection(Qt::LeftToRight);
     // ASCII digits, like every other figure of the window.
     time_->setLocale(QLocale::c());
     time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));

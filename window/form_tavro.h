@@ -28,7 +28,7 @@ public:
               QWidget* parent = nullptr);
 
 private:
-    void buildControls();
+    void buildControls(qreal scale);
     void connectControls();
     void load();
 

@@ -1,6 +1,6 @@
 #include "translators.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,6 +27,7 @@ void InstallTranslators(const QStringList& uiLanguages) {
         const QLocale locale(language);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C) return;
         if (Install(locale, QStringLiteral("tavrotime"), QStringLiteral(":/i18n"))) {
+            QGuiApplication::setLayoutDirection(locale.textDirection());
             // Qt names its catalogues by country (qtbase_zh_CN): else the script's main country.
             const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
             if (!Install(locale, QStringLiteral("qtbase"), qt)) {

@@ -6,5 +6,6 @@
 // QLocale::uiLanguages() lists them) that the window is translated into: its own, compiled in,
 // and Qt's base catalogue for the context menus of its controls, where the system has one.
 // Nothing is installed when English comes first, or when no language has a catalogue: the
-// window's own texts are English.
+// window's own texts are English. The application's layout direction becomes that of the
+// language whose catalogue is installed.
 void InstallTranslators(const QStringList& uiLanguages);

@@ -12,6 +12,7 @@ namespace {
 constexpr int kCaptionIndent = 6;   // from the frame's left edge to the gap in its top line
 constexpr int kCaptionPadding = 2;  // between the gap's ends and the caption's text
 constexpr int kLineWidth = 2;       // the etched line: a shadow and a light line
+constexpr int kFocusInset = 4;      // from a button's edge to its focus frame, at the least
 
 }  // namespace
 
@@ -23,6 +24,17 @@ int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
     // field that is selected for the next entry would draw a frozen caret.
     if (hint == SH_BlinkCursorWhenTextSelected && widget && !widget->hasFocus()) return 0;
     return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !(option->state & State_HasFocus)) return;
+    const int inset = std::max(kFocusInset, option->rect.height() / 8);
+    painter->save();
+    painter->setPen(QPen(option->palette.buttonText(), 1, Qt::DotLine));
+    painter->drawRect(option->rect.adjusted(inset, inset, -inset - 1, -inset - 1));
+    painter->restore();
 }
 
 QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,

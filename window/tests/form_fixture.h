@@ -81,9 +81,19 @@ struct FormDriver {
     }
 };
 
+// The desktop's font at a size: by default the size the window's table is laid out for, so
+// that it keeps its geometry.
+struct DesktopFont {
+    explicit DesktopFont(qreal pointSize) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(pointSize);
+        QApplication::setFont(font);
+    }
+};
+
 // The window on a clock standing still, by default at noon on 10 June 2026, counting its beeps.
 // The clock can be moved, or made to fail as the core does with a moment it cannot express.
-struct FormUnderTest : FormDriver {
+struct FormUnderTest : DesktopFont, FormDriver {
     static inline const QDateTime kNoon{QDate(2026, 6, 10), QTime(12, 0)};
 
     int beeps = 0;
@@ -92,8 +102,9 @@ struct FormUnderTest : FormDriver {
     FormTavro window;
 
     explicit FormUnderTest(const QDateTime& start = kNoon,
-                           const QLocale& locale = QLocale::system())
-        : FormDriver{window},
+                           const QLocale& locale = QLocale::system(), qreal pointSize = 8.25)
+        : DesktopFont(pointSize),
+          FormDriver{window},
           now(start),
           window(
               [this] {

@@ -14,6 +14,7 @@ class FormLayoutTest : public QObject {
 private slots:
     void controlsSitWhereTheLayoutSays_data();
     void controlsSitWhereTheLayoutSays();
+    void tabVisitsTheControlsInOrder_data();
     void tabVisitsTheControlsInOrder();
     void opensReadyForTheFirstEntry();
     void fontsFollowTheDialogFont();
@@ -78,16 +79,28 @@ void FormLayoutTest::controlsSitWhereTheLayoutSays() {
     }
 }
 
+void FormLayoutTest::tabVisitsTheControlsInOrder_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::newRow("light") << QApplication::palette();
+    QTest::newRow("dark, no done-at time") << QPalette(QColor(50, 50, 50), QColor(40, 40, 40));
+}
+
+// Each control shows that it has the focus.
 void FormLayoutTest::tabVisitsTheControlsInOrder() {
+    QFETCH(QPalette, palette);
+    QApplication::setPalette(palette);
     FormUnderTest ui;
+    ui.pickerCheck()->setChecked(QTest::currentDataTag() == QString("light"));
     const QStringList expected{"TxthhIN", "Txtmmin",    "Txtssin",   "TxtProg",
                                "CmdOK",   "DTDoneTime", "CmdCancel", "TxthhIN"};
     QCOMPARE(QApplication::focusWidget(), ui.widget("TxthhIN"));
     for (const QString& name : expected.mid(1)) {
+        QWidget* control = ui.form.findChild<QWidget*>(name);
+        const QImage unfocused = control->grab().toImage();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* focused = QApplication::focusWidget();
-        QWidget* control = ui.form.findChild<QWidget*>(name);
         QVERIFY2(focused == control || control->isAncestorOf(focused), qPrintable(name));
+        QVERIFY2(control->grab().toImage() != unfocused, qPrintable(name));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), ui.widget("CmdCancel"));
@@ -117,8 +130,8 @@ void FormLayoutTest::opensReadyForTheFirstEntry() {
     QCOMPARE(ui.pickerTime()->text(), QString("12:00:00"));
     QVERIFY(ui.get<QPushButton>("CmdOK")->isDefault());
     const QIcon icon = ui.form.windowIcon();
-    QCOMPARE(icon.pixmap(16).size(), QSize(16, 16));
-    QCOMPARE(icon.pixmap(32).size(), QSize(32, 32));
+    QCOMPARE(icon.pixmap(16).deviceIndependentSize(), QSizeF(16, 16));
+    QCOMPARE(icon.pixmap(32).deviceIndependentSize(), QSizeF(32, 32));
     QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}}));
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,11 +30,13 @@ private slots:
 
 namespace {
 
-// What keeps a label's text from showing whole, or nothing.
-QString FitProblem(const FittedLabel* label) {
+// What keeps a label's text, as its lines are drawn, from showing whole at the user's size unless
+// it may shrink, with each bracketed phrase on one line, or nothing.
+QString FitProblem(const FittedLabel* label, bool mayShrink = true) {
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     const QRectF room(label->contentsRect());
-    const QRectF needed = QFontMetricsF(label->font()).boundingRect(room, flags, label->text());
+    const QString shown = label->lines().join('\n');
+    const QRectF needed = QFontMetricsF(label->font()).boundingRect(room, flags, shown);
     if (!room.contains(needed)) {
         return QString("%1 needs %2 x %3")
             .arg(label->text())
@@ -42,6 +45,12 @@ QString FitProblem(const FittedLabel* label) {
     }
     if (!label->parentWidget()->rect().contains(label->geometry())) return "outside its frame";
     if (label->font().pointSizeF() < 5) return "font below 5 pt";
+    if (!mayShrink && label->font().pointSizeF() < label->window()->font().pointSizeF())
+        return shown + " shrinks";
+    for (const QString& line : label->lines()) {
+        if (line.count(QRegularExpression("\\p{Ps}")) != line.count(QRegularExpression("\\p{Pe}")))
+            return shown + " breaks inside brackets";
+    }
     return {};
 }
 
@@ -133,24 +142,45 @@ void TextFitTest::everyLocaleShowsWholeCleanTextsInAsciiDigits() {
     QVERIFY(locales.size() > 500);
 }
 
+// Every language, English among them, at the font sizes people choose, in the desktop's family and
+// in a Thai one whose glyphs need more room than their size says.
 void TextFitTest::everyTranslationFits() {
-    const QStringList catalogues = QDir(":/i18n").entryList();
+    const QStringList catalogues = QDir(":/i18n").entryList() << QString();
+    const QFont desktop = QApplication::font();
+    const qreal sizes[] = {8, 10, 14, 20};
     QStringList problems;
-    for (const QString& catalogue : catalogues) {
+    for (int run = 0; run < catalogues.size() * 8; ++run) {
+        const QString catalogue = catalogues[run / 8];
+        QFont font(run % 8 < 4 ? "Loma" : desktop.family());
+        font.setPointSizeF(sizes[run % 4]);
         QTranslator translator;
-        QVERIFY(translator.load(catalogue, ":/i18n"));
+        QVERIFY(catalogue.isEmpty() || translator.load(catalogue, ":/i18n"));
         QCoreApplication::installTranslator(&translator);
-        const auto problem = [&](const QString& what) { problems << catalogue + ": " + what; };
-        const auto checkResults = [&](FormUnderTest& ui) {
+        const QLocale language(QFileInfo(catalogue).completeBaseName().section('_', 1));
+        QApplication::setLayoutDirection(language.textDirection());
+        QApplication::setFont(font);
+        const auto problem = [&](const QString& what) {
+            problems << catalogue + " " + font.toString() + ": " + what;
+        };
+        const auto checkResults = [&](FormUnderTest& ui, bool mayShrink = false) {
             for (const char* name : {"Lbl_Total", "LblCompletion", "LblDone"}) {
                 const auto* label = ui.get<FittedLabel>(name);
                 if (label->text().isEmpty()) continue;
-                if (const QString fit = FitProblem(label); !fit.isEmpty()) problem(fit);
+                if (const QString fit = FitProblem(label, mayShrink); !fit.isEmpty()) problem(fit);
             }
         };
 
-        FormUnderTest ui;
-        if (ui.get<QPushButton>("CmdCancel")->text() == "Cancel") problem("not in use");
+        FormUnderTest ui(FormUnderTest::kNoon, QLocale::system(), font.pointSizeF());
+        // The layout grows at least as much as the font, from 8.25 pt at 96 dpi.
+        if (ui.form.width() < 337 * font.pointSizeF() * ui.form.logicalDpiY() / 792)
+            problem("layout smaller than the font");
+        // Mirrored in a right-to-left language, but with times read hours first.
+        if ((ui.widget("CmdOK")->x() < ui.widget("Frame1")->x()) != language.textDirection() ||
+            ui.widget("TxthhIN")->x() > ui.widget("Txtssin")->x() ||
+            ui.pickerTime()->text() != "12:00:00")
+            problem("mirrored wrongly");
+        if (!catalogue.isEmpty() && ui.get<QPushButton>("CmdCancel")->text() == "Cancel")
+            problem("not in use");
         for (const QGroupBox* frame : ui.form.findChildren<QGroupBox*>()) {
             if (frame->minimumSizeHint().width() > frame->width())
                 problem(frame->title() + " is cut");
@@ -159,7 +189,7 @@ void TextFitTest::everyTranslationFits() {
             if (button->sizeHint().width() > button->width()) problem(button->text() + " is cut");
         }
         // Nothing elapsed, on OK and then at a done-at time; then one hour at 99 %, a second
-        // after the done-at time.
+        // after the done-at time, and at 50 % two hours before it.
         QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
         checkResults(ui);
         ui.pickerTime()->setTime(QTime(13, 0));
@@ -168,17 +198,22 @@ void TextFitTest::everyTranslationFits() {
         ui.type("TxtProg", "99");
         ui.pickerTime()->setTime(QTime(11, 59, 59));
         checkResults(ui);
+        ui.type("TxtProg", "50");
+        ui.pickerTime()->setTime(QTime(14, 0));
+        checkResults(ui);
 
         // One second at 99 %, done-at late in the evening: the largest overshoot.
-        FormUnderTest overshoot;
+        FormUnderTest overshoot(FormUnderTest::kNoon, QLocale::system(), font.pointSizeF());
         overshoot.type("Txtssin", "01");
         overshoot.type("TxtProg", "99");
         overshoot.pickerTime()->setTime(QTime(23, 59, 59));
-        checkResults(overshoot);
+        checkResults(overshoot, true);
         QCoreApplication::removeTranslator(&translator);
     }
+    // The last run, English in the desktop's family, leaves the direction and the family as they
+    // were.
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
-    QCOMPARE(catalogues.size(), LANGUAGE_COUNT);
+    QCOMPARE(catalogues.size(), LANGUAGE_COUNT + 1);
 }
 
 void TextFitTest::resultsAreShownWhole_data() {
