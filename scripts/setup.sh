@@ -11,7 +11,7 @@ case "${1:-}" in
         ;;
     test)
         packages=(tzdata xvfb xdotool imagemagick dpkg-dev file desktop-file-utils appstream
-            weston xwayland qt6-wayland x11-utils x11-xkb-utils)
+            weston xwayland qt6-wayland x11-utils x11-xkb-utils orca at-spi2-core dbus)
         ;;
     checks) packages=(clang libclang-rt-dev clang-format) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;

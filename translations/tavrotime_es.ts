@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Announcer</name>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A result read out by a screen reader: %1 is the caption of its frame, such as &quot;Total time&quot;, %2 the result as the window shows it.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>ControlTable</name>
     <message>
         <source>Elapsed time</source>
