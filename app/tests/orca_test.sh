@@ -43,13 +43,14 @@ hear() {
     echo "FAIL: Orca did not say /$1/ but: $(tr '\n' '|' <"$scratch/new") $(tail -n 2 "$log")" >&2
     exit 1
 }
-# Waits for Orca to write nothing for two seconds: it has caught up. Orca 43 drops the appearing of
-# anything but the focus while more than 50 events wait, as typing faster than it reads can make.
+# Waits for Orca to log nothing but its cache clearing for two seconds: it has caught up. Orca 43
+# drops the appearing of anything but the focus while more than 50 events wait, as typing faster
+# than it reads can make.
 settle() {
-    local size=-1
+    local lines=-1
     for _ in $(seq 60); do
-        [ "$(stat -c %s "$log")" = "$size" ] && return
-        size=$(stat -c %s "$log") && sleep 2
+        [ "$(grep -vc Clearing "$log")" = "$lines" ] && return
+        lines=$(grep -vc Clearing "$log") && sleep 2
     done
 }
 hear 'Screen reader on'
@@ -71,6 +72,6 @@ while IFS='|' read -r language hours total completion done_at date; do
     hear "$done_at: [0-9]{2}[.,][0-9]{2}[^0-9]+%"
     close_with_escape
 done <<'LANGUAGES'
-en_US|Hours|Total time|Completion|Done at|[0-9]{1,2}/[0-9]{1,2}/[0-9]{2}[^0-9]+[0-9:]{7,8}[^0-9]+[AP]M\.
+en_US|Hours|Total time|Completion|Done at|[0-9]+/[0-9]+/[0-9]{2}[^0-9]+[0-9:]{7,8}[^0-9]+[AP]M\.
 de_DE|Stunden|Gesamtdauer|Fertigstellung|Stand um|[0-9]{2}\.[0-9]{2}\.[0-9]{2}[^0-9]+[0-9:]{8}\.
 LANGUAGES
