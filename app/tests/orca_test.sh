@@ -67,7 +67,7 @@ while IFS='|' read -r language hours total completion done_at date; do
     xdotool type --delay 40 25 && settle && xdotool key Return
     hear "$total: 002:00:00\. $completion: $date"
     xdotool key Tab Tab
-    hear "^($done_at )?[0-9]{2}:[0-9]{2}:[0-9]{2}"
+    hear "^$done_at .*[0-9]{2}:[0-9]{2}:[0-9]{2}"
     settle && xdotool key Up
     hear "$done_at: [0-9]{2}[.,][0-9]{2}[^0-9]+%"
     close_with_escape
