@@ -12,7 +12,7 @@ case "${1:-}" in
         ;;
     test)
         packages=(tzdata xvfb xdotool imagemagick desktop-file-utils appstream weston xwayland
-            qt6-wayland x11-utils x11-xkb-utils fonts-thai-tlwg)
+            qt6-wayland x11-utils x11-xkb-utils fonts-thai-tlwg orca at-spi2-core dbus)
         ;;
     checks) packages=(clang libclang-rt-dev clang-format) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;

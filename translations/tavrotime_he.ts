@@ -101,6 +101,11 @@
         <source>Percentage reached at the done-at time</source>
         <translation>האחוז שיושג בשעה שנבחרה</translation>
     </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>A result read out by a screen reader: %1 is the caption of its frame, such as &quot;Total time&quot;, %2 the result as the window shows it.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>Launcher</name>

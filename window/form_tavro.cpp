@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "announcer.h"
 #include "control_table.h"
 #include "core_adapters.h"
 #include "digit_field.h"
@@ -235,6 +236,7 @@ void FormTavro::buildControls(qreal scale) {
     make.chainFocusOrder();
 
     done_->setAccessibleDescription(tr("Percentage reached at the done-at time"));
+    announcer_ = new Announcer(this);
     ok_->setDefault(true);
 }
 
@@ -270,9 +272,15 @@ void FormTavro::load() {
 void FormTavro::runEstimate() {
     const estimate::EstimateTexts texts =
         estimate::ComputeEstimate(fieldTexts(), doneAt(), clock_, formats_);
+    const QString doneBefore = done_->text();
     if (texts.done) showDone(*texts.done);
     total_->setFittedText(QString::fromStdString(texts.total));
     completion_->setFittedText(QString::fromStdString(texts.completion));
+    if (done_->text() == doneBefore) {
+        announcer_->announce({total_, completion_});
+    } else {
+        announcer_->announce({total_, completion_, done_});
+    }
     if (texts.defined) selectFieldsForOverwrite();
 }
 
@@ -285,6 +293,7 @@ void FormTavro::refreshDoneAt() {
     if (const auto text =
             estimate::UpdateDoneAt(fields.percent, elapsed, moment, clock_, formats_)) {
         showDone(*text);
+        announcer_->announce({done_});
     }
 }
 

@@ -12,6 +12,7 @@
 #include "estimate/clock.h"
 #include "estimate/estimate.h"
 
+class Announcer;
 class DigitField;
 class DoneTimePicker;
 class FittedLabel;
@@ -56,4 +57,5 @@ private:
     FittedLabel* total_ = nullptr;
     FittedLabel* completion_ = nullptr;
     FittedLabel* done_ = nullptr;
+    Announcer* announcer_ = nullptr;
 };

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# End to end with the Orca screen reader in a private session (X server, D-Bus, the AT-SPI bus it
+# starts on demand): after OK Orca speaks the total and the completion, after a change of the
+# done-at picker the new done-at result; in English and in German.
+# Usage: orca_test.sh PROGRAM
+set -euo pipefail
+# A session bus of its own, which starts the AT-SPI bus when Orca asks and ends with the test.
+[ -v ORCA_TEST_BUS ] || exec env ORCA_TEST_BUS=1 dbus-run-session -- bash "$0" "$@"
+program=$1
+
+scratch=$(mktemp -d)
+cleanup() {
+    kill "${app:-}" "${xserver:-}" 2>/dev/null || true
+    # Orca ends before script, its parent, which then collects it rather than leaving it to init.
+    [ -z "${orca:-}" ] || pkill -KILL -P "$orca" || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+source "$(dirname "$0")/x_session.sh"
+
+start_xvfb 640x480x24
+# Orca with its default settings.
+export DISPLAY=$screen HOME=$scratch XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=xcb
+# On a terminal Orca writes its log line by line, not in blocks that may wait for more to come.
+# Orca refuses to start while a process named orca runs for the same user, on any bus; started
+# through python3 it keeps out of the way of other sessions' tests, and they of its.
+log=$scratch/orca.log && touch "$log"
+script -qfec "exec /usr/bin/python3 $(command -v orca) --debug-file=/dev/stdout" "$log" \
+    </dev/null >/dev/null 2>&1 &
+orca=$!
+
+# Waits for Orca to say a line matching the extended regular expression, after what it had said
+# when it last heard one.
+said=0
+hear() {
+    for _ in $(seq 300); do
+        sed -n "s/.*SPEECH OUTPUT: '\(.*\)'[ []*{'established.*/\1/p" "$log" |
+            tail -n +$((said + 1)) >"$scratch/new"
+        grep -E -- "$1" "$scratch/new" && said=$((said + $(wc -l <"$scratch/new"))) && return
+        sleep 0.2
+    done
+    echo "FAIL: Orca did not say /$1/ but: $(tr '\n' '|' <"$scratch/new") $(tail -n 2 "$log")" >&2
+    exit 1
+}
+# Waits for Orca to log nothing but its cache clearing for two seconds: it has caught up. Orca 43
+# drops the appearing of anything but the focus while more than 50 events wait, as typing faster
+# than it reads can make.
+settle() {
+    local lines=-1
+    for _ in $(seq 60); do
+        [ "$(grep -vc Clearing "$log")" = "$lines" ] && return
+        lines=$(grep -vc Clearing "$log") && sleep 2
+    done
+}
+hear 'Screen reader on'
+
+# The language, the captions Orca reads (the hours field, total, completion, done at) and the
+# format of the completion.
+while IFS='|' read -r language hours total completion done_at date; do
+    LC_ALL=$language.UTF-8 LANGUAGE= "$program" &
+    app=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
+    xdotool windowfocus --sync "$window"
+    hear "^$hours"
+    for digits in 00 30 00; do xdotool type --delay 40 $digits && xdotool key Tab; done
+    xdotool type --delay 40 25 && settle && xdotool key Return
+    hear "$total: 002:00:00\. $completion: $date"
+    xdotool key Tab Tab
+    hear "^$done_at .*[0-9]{2}:[0-9]{2}:[0-9]{2}"
+    settle && xdotool key Up
+    hear "$done_at: [0-9]{2}[.,][0-9]{2}[^0-9]+%"
+    close_with_escape
+done <<'LANGUAGES'
+en_US|Hours|Total time|Completion|Done at|[0-9]+/[0-9]+/[0-9]{2}[^0-9]+[0-9:]{7,8}[^0-9]+[AP]M\.
+de_DE|Stunden|Gesamtdauer|Fertigstellung|Stand um|[0-9]{2}\.[0-9]{2}\.[0-9]{2}[^0-9]+[0-9:]{8}\.
+LANGUAGES
