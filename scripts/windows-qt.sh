@@ -22,6 +22,10 @@ key=$(printf '%s\n' "$qt_version" "$compiler" "${options[@]}" | cat - <(grep -v 
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tavrotime
 prefix=$cache/qt-windows-${qt_version%%+*}-gcc$compiler-$key
 
+# One build at a time; a second caller waits for it and reuses it.
+mkdir -p "$cache"
+exec 9>"$cache/qt-windows.lock"
+flock 9
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
