@@ -1,6 +1,9 @@
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 posix-threads compilers (std::thread
 # and <mutex> need them). Qt for Windows is built with this file, and Qt's qt.toolchain.cmake loads
-# it again for the program.
+# it again for the program. On Windows itself the native compilers serve.
+if(CMAKE_HOST_WIN32)
+    return()
+endif()
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TAVRO_MINGW_TRIPLET x86_64-w64-mingw32)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds a minimal shared Qt for Windows from Debian's source of the host's own Qt version, with the
 # mingw-w64 compilers and the host's Qt tools, into a cache outside the repository. The cache is
-# reused while its key (Qt version, compiler version, configure options, toolchain file) matches.
+# reused while its key (Qt version, compiler version, configure options) matches.
 # Prints the Qt prefix on its last line. Usage: scripts/windows-qt.sh
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +18,7 @@ options=(-release -shared -xplatform win32-g++ -qt-host-path /usr
     -no-feature-printsupport -no-feature-concurrent
     -no-feature-directwrite -no-direct2d -no-feature-tabletevent
     -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz)
-key=$(printf '%s\n' "$qt_version" "$compiler" "${options[@]}" | cat - <(grep -v "^#" "$toolchain") | sha256sum | cut -c1-12)
+key=$(printf '%s\n' "$qt_version" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tavrotime
 prefix=$cache/qt-windows-${qt_version%%+*}-gcc$compiler-$key
 
