@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# End to end on Windows: the real program under Wine, in the runner's X server, typed at with
-# xdotool: the title, no bell for digits and one for a refused key (Wine rings MessageBeep as the
+# End to end on Windows: the version information Windows shows for the file, then the real
+# program under Wine, in the runner's X server, typed at with xdotool: the title, no bell for digits and one for a refused key (Wine rings MessageBeep as the
 # X bell), an estimate, and Escape ending it with 0. A Wayland session around it must not change
 # the platform the Windows program opens with.
 # Usage: wine_smoke_test.sh PROGRAM SCREENSHOT.png WINE_RUNNER...
@@ -18,6 +18,13 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/x_session.sh"
+
+# Each name of the resource's version block is followed by its value.
+pairs=$(strings -el "$program" | awk 'NR > 1 { print previous "=" $0 } { previous = $0 }')
+for pair in FileVersion=1.00 ProductVersion=1.00 ProductName=TavroStat InternalName=TavroTime \
+    OriginalFilename=TavroTime.exe; do
+    grep -qxF "$pair" <<<"$pairs" || fail "no $pair in the version information"
+done
 
 DISPLAY=$("$@" --display)
 export DISPLAY
