@@ -25,7 +25,7 @@ endforeach()
 set(stage ${CMAKE_BINARY_DIR}/package/${PROJECT_NAME})
 set(package_name ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in installer.nsi @ONLY)
-find_program(TAVRO_MAKENSIS makensis REQUIRED)
+find_program(TAVRO_MAKENSIS makensis)
 add_custom_target(windows_package
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
