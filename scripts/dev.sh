@@ -20,6 +20,8 @@ if [ "$mode" = windows ] || [ "$mode" = windows-package ]; then
     cmake --build --preset windows -j 2
     runner=(bash scripts/wine-run.sh build/windows/wine "" build/windows/wine_without_tz.exe)
     trap '"${runner[@]}" --stop' EXIT
+    # Sets up the Wine prefix before CTest lists the estimate tests under it.
+    "${runner[@]}" --display >/dev/null
     if [ "$mode" = windows ]; then
         ctest --preset windows
         exit 0
