@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End to end on Windows: the version information Windows shows for the file, then the real
-# program under Wine, in the runner's X server, typed at with xdotool: the title, no bell for digits and one for a refused key (Wine rings MessageBeep as the
-# X bell), an estimate, and Escape ending it with 0. A Wayland session around it must not change
-# the platform the Windows program opens with.
+# program under Wine, in the runner's X server, typed at with xdotool: the title, no bell for
+# digits and one for a refused key (Wine rings MessageBeep as the X bell), an estimate left in a
+# screenshot, and Escape ending it with 0. A Wayland session around it must not change the
+# platform the Windows program opens with.
 # Usage: wine_smoke_test.sh PROGRAM SCREENSHOT.png WINE_RUNNER...
 set -euo pipefail
 program=$1
