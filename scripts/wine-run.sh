@@ -10,7 +10,7 @@
 # Usage: wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe PROGRAM [ARG...]
 #        wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe --display|--stop
 set -euo pipefail
-state=$1
+state=$(realpath -m "$1")
 dll_dirs=$2
 without_tz=$3
 shift 3
@@ -40,8 +40,11 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
     wineserver -w
     touch "$WINEPREFIX/.ready"
 fi
-# Fails when the server runs already.
-wineserver -p </dev/null >/dev/null 2>&1 9>&- || true
+# Fails when the server runs already. A new one gets Wine's own services at once, so that none of
+# them starts with, and keeps open, the output of a program CTest waits on.
+if wineserver -p </dev/null >/dev/null 2>&1 9>&-; then
+    wine wineboot </dev/null >/dev/null 2>&1 9>&-
+fi
 exec 9>&-
 
 if [ "${1:-}" = --display ]; then
