@@ -71,16 +71,19 @@ void FormEventsTest::okShowsTheEstimate_data() {
     QTest::addColumn<QString>("completion");
     QTest::addColumn<QString>("done");
 
-    // The clock stands at noon; the picker starts at the same second.
-    QTest::newRow("half hour at a quarter") << QStringList{"00", "30", "00", "25"} << "002:00:00"
-                                            << "6/10/26 1:30:00 PM"
-                                            << "25.00 %";
-    QTest::newRow("halves round to even") << QStringList{"00", "00", "01", "08"} << "000:00:12"
-                                          << "6/10/26 12:00:11 PM"
-                                          << "08.00 %";
-    QTest::newRow("completion at midnight") << QStringList{"12", "00", "00", "50"} << "024:00:00"
-                                            << "6/11/26"
-                                            << "50.00 %";
+    // The clock stands at noon; the picker starts at the same second. The short date is the
+    // system's own (Windows writes the year in full).
+    const auto day = [](int ofJune) {
+        return QLocale::system().toString(QDate(2026, 6, ofJune), QLocale::ShortFormat);
+    };
+    QTest::newRow("half hour at a quarter")
+        << QStringList{"00", "30", "00", "25"} << "002:00:00" << day(10) + " 1:30:00 PM"
+        << "25.00 %";
+    QTest::newRow("halves round to even")
+        << QStringList{"00", "00", "01", "08"} << "000:00:12" << day(10) + " 12:00:11 PM"
+        << "08.00 %";
+    QTest::newRow("completion at midnight")
+        << QStringList{"12", "00", "00", "50"} << "024:00:00" << day(11) << "50.00 %";
 }
 
 void FormEventsTest::okShowsTheEstimate() {

@@ -1,0 +1,38 @@
+# What a Windows user gets, laid out beside TavroTime.exe: the Qt DLLs it loads, the platform and
+# style plugins, Qt's own catalogues for the program's languages, qt.conf, and the compiler's
+# runtime. The windows_package target stages it and makes the portable zip and the per-user
+# installer (cmake/installer.nsi.in) of it.
+install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+    ${TAVRO_MINGW_RUNTIME} DESTINATION .)
+install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
+install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
+# Qt looks for its plugins and catalogues under the program's folder, not its own build prefix.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
+
+# Qt's catalogues translate the context menus of the fields and the picker: those of the languages
+# the program speaks, from the Qt for Windows or else the build machine's Qt.
+find_path(TAVRO_QT_CATALOGUES qtbase_de.qm
+    PATHS ${QT6_INSTALL_PREFIX}/translations ${QT_HOST_PATH}/share/qt6/translations
+    NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+file(GLOB catalogues RELATIVE ${PROJECT_SOURCE_DIR}/translations
+    ${PROJECT_SOURCE_DIR}/translations/tavrotime_*.ts)
+foreach(catalogue IN LISTS catalogues)
+    string(REGEX REPLACE "^tavrotime_(.+)\\.ts$" "qtbase_\\1.qm" qt_catalogue ${catalogue})
+    install(FILES ${TAVRO_QT_CATALOGUES}/${qt_catalogue} DESTINATION translations)
+endforeach()
+
+set(stage ${CMAKE_BINARY_DIR}/package/${PROJECT_NAME})
+set(package_name ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in installer.nsi @ONLY)
+find_program(TAVRO_MAKENSIS makensis)
+add_custom_target(windows_package
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${package_name}.zip --format=zip ${PROJECT_NAME}
+    COMMAND ${TAVRO_MAKENSIS} -V2 -DSTAGE=${stage} -DOUTFILE=../${package_name}-setup.exe
+            ${CMAKE_BINARY_DIR}/installer.nsi
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
+    DEPENDS TavroTime
+    COMMENT "Making package/${package_name}.zip and ${package_name}-setup.exe"
+    VERBATIM)

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs a program of the Windows build under Wine: CTest's cross-compiling emulator, also used by
+# the end-to-end tests and the packaging checks.
+# - a private Wine prefix under STATE, set up once, with its own Xvfb and a wineserver that both
+#   stay until --stop;
+# - QT_* variables reach the program the way Wine 8 passes them, as WINEQT_*, and Qt Test writes
+#   to stderr, which the program has without a console;
+# - TZ gives Wine its zone and is then removed from the Windows environment (WITHOUT_TZ.exe);
+# - the DLLs from the folders DLL_DIRS (colon-separated) through WINEPATH.
+# Usage: wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe PROGRAM [ARG...]
+#        wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe --display|--stop
+set -euo pipefail
+state=$(realpath -m "$1")
+dll_dirs=$2
+without_tz=$3
+shift 3
+mkdir -p "$state"
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ "${1:-}" = --stop ]; then
+    wineserver -k 2>/dev/null || true
+    [ -f "$state/xvfb.pid" ] && kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/display"
+    exit 0
+fi
+
+# The X server, the prefix and the wineserver, once, whoever comes first; none of them keeps the
+# caller's output open.
+exec 9>"$state/lock"
+flock 9
+if [ ! -f "$state/xvfb.pid" ] || ! kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" \
+        </dev/null >/dev/null 2>&1 9>&- &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.1; done
+fi
+export DISPLAY=":$(cat "$state/display")"
+if [ ! -f "$WINEPREFIX/.ready" ]; then
+    wineboot -i </dev/null >/dev/null 2>&1 9>&-
+    wineserver -w
+    touch "$WINEPREFIX/.ready"
+fi
+# Fails when the server runs already. A new one gets Wine's own services at once, so that none of
+# them starts with, and keeps open, the output of a program CTest waits on.
+if wineserver -p </dev/null >/dev/null 2>&1 9>&-; then
+    wine wineboot </dev/null >/dev/null 2>&1 9>&-
+fi
+exec 9>&-
+
+if [ "${1:-}" = --display ]; then
+    echo "$DISPLAY"
+    exit 0
+fi
+
+while IFS='=' read -r name value; do
+    export "WINE$name=$value"
+done < <(env | grep '^QT_' || true)
+export WINEQT_FORCE_STDERR_LOGGING=1
+WINEPATH=
+IFS=: read -ra folders <<<"$dll_dirs"
+for folder in "${folders[@]}"; do WINEPATH+="$(winepath -w "$folder");"; done
+export WINEPATH
+exec wine "$without_tz" "$@"
