@@ -23,10 +23,13 @@ export QT_QPA_PLATFORM=xcb
 app=$!
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
 xdotool windowfocus --sync "$window"
+# The window grows with the desktop's font: a point of its 337 pixels wide layout, in the window.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+at() { echo $(($1 * WIDTH / 337)) $(($2 * WIDTH / 337)); }
 
 xdotool type --delay 40 00
 # Into the minutes field by mouse: the click that enters it selects its "00" for the next digits.
-xdotool mousemove --window "$window" 92 44 click 1
+xdotool mousemove --window "$window" $(at 92 44) click 1
 xdotool type --delay 40 30
 xdotool key Tab
 xdotool type --delay 40 00
@@ -48,7 +51,7 @@ drop() {
     sleep 0.3
     xdotool mousemove --window "$source_window" 50 50 keydown shift mousedown 1
     for _ in $(seq 600); do grep -q dragging "$scratch/action" && break; sleep 0.1; done
-    for x in 300 200 100 44; do xdotool mousemove --window "$window" "$x" 116; sleep 0.1; done
+    for x in 300 200 100 44; do xdotool mousemove --window "$window" $(at "$x" 116); sleep 0.1; done
     sleep 1  # for the field's answer to reach the source, however loaded the machine
     xdotool mouseup 1 keyup shift
     wait $!
@@ -59,11 +62,11 @@ drop() {
 }
 if [ -n "$drag_source" ]; then
     watch_bells
-    xdotool mousemove --window "$window" 44 116 click 1 key End BackSpace BackSpace  # empties it
+    xdotool mousemove --window "$window" $(at 44 116) click 1 key End BackSpace BackSpace  # empties it
     drop ab ignore 1
     drop 42 move 0
     drop 5 ignore 1
-    xdotool mousemove --window "$window" 44 116 click 1 key End BackSpace BackSpace
+    xdotool mousemove --window "$window" $(at 44 116) click 1 key End BackSpace BackSpace
     drop 123 copy 1
     echo "drops from another program: refused, moved, copied when cut short"
 fi
