@@ -6,9 +6,10 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
     ${TAVRO_MINGW_RUNTIME} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
-# Qt looks for its plugins and catalogues under the program's folder, not its own build prefix.
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf "[Paths]\nPrefix = .\n")
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/qt.conf DESTINATION .)
+# Qt looks for its plugins and catalogues under the program's folder, not its own build prefix
+# (the build tree's qt.conf points at that).
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf "[Paths]\nPrefix = .\n")
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf DESTINATION . RENAME qt.conf)
 
 # Qt's catalogues translate the context menus of the fields and the picker: those of the languages
 # the program speaks, from the Qt for Windows or else the build machine's Qt.

@@ -21,23 +21,28 @@ case "${1:-}" in
     # compilers for 32-bit and win32 threads.
     windows)
         packages=(g++-mingw-w64-x86-64-posix wine wine64 nsis googletest dpkg-dev xvfb imagemagick
-            zip)
+            zip locales fonts-dejavu-core fonts-wine)
         ;;
     *) echo "usage: $0 build|test|checks|screenshots|windows" >&2; exit 2 ;;
 esac
 
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
     echo "Installing ${missing[*]}"
     "${as_root[@]}" apt-get update -q
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
         "${missing[@]}"
 fi
 if [ "$1" = windows ]; then
+    # Wine gives a Windows program the locale of the Unix one, which must exist: those the tests
+    # and the tries under Wine use.
+    for locale in en_US de_DE; do
+        locale -a | grep -qx "$locale.utf8" || "${as_root[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    done
     bash "$(dirname "$0")/windows-qt.sh"
 fi

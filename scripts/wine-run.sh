@@ -5,6 +5,7 @@
 #   stay until --stop;
 # - QT_* variables reach the program the way Wine 8 passes them, as WINEQT_*, and Qt Test writes
 #   to stderr, which the program has without a console;
+# - the offscreen platform gets fonts;
 # - TZ gives Wine its zone and is then removed from the Windows environment (WITHOUT_TZ.exe);
 # - the DLLs from the folders DLL_DIRS (colon-separated) through WINEPATH.
 # Usage: wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe PROGRAM [ARG...]
@@ -38,6 +39,9 @@ export DISPLAY=":$(cat "$state/display")"
 if [ ! -f "$WINEPREFIX/.ready" ]; then
     wineboot -i </dev/null >/dev/null 2>&1 9>&-
     wineserver -w
+    # Wine's own fonts (Tahoma, the dialogs' font, as on Windows) reach its programs only from
+    # the prefix's font folder.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     touch "$WINEPREFIX/.ready"
 fi
 # Fails when the server runs already. A new one gets Wine's own services at once, so that none of
@@ -56,6 +60,11 @@ while IFS='=' read -r name value; do
     export "WINE$name=$value"
 done < <(env | grep '^QT_' || true)
 export WINEQT_FORCE_STDERR_LOGGING=1
+# The offscreen platform finds no fonts on Windows: it gets the build machine's, which fontconfig
+# gives it on Linux.
+if [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+    export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu
+fi
 WINEPATH=
 IFS=: read -ra folders <<<"$dll_dirs"
 for folder in "${folders[@]}"; do WINEPATH+="$(winepath -w "$folder");"; done

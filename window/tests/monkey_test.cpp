@@ -16,12 +16,13 @@ namespace {
 
 const char* const kFields[] = {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg"};
 
-// Every text each result label can show, in the en_US locale the tests run in.
+// Every text each result label can show, in the en_US locale the tests run in (whose year
+// Windows writes in full).
 const QList<QPair<const char*, QRegularExpression>> kResultPatterns{
     {"Lbl_Total", QRegularExpression(R"(^(|\[undefined\]|\d{3,}:\d{2}:\d{2})$)")},
     {"LblCompletion",
      QRegularExpression(
-         R"(^(|\[Undefined\]|\d{1,2}/\d{1,2}/\d{2}( \d{1,2}:\d{2}:\d{2}[ \x{202F}][AP]M)?)$)")},
+         R"(^(|\[Undefined\]|\d{1,2}/\d{1,2}/\d{2}(\d{2})?( \d{1,2}:\d{2}:\d{2}[ \x{202F}][AP]M)?)$)")},
     {"LblDone",
      QRegularExpression(R"(^(|\[undefined\]|\[Undefined\]|\d{2,}\.\d{2} %( \(reached\))?)"
                         R"(|Completed\n\(\+ \d{2,}\.\d{2} %\))$)")},
