@@ -16,22 +16,29 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf DESTINATION . RENAME
 find_path(TAVRO_QT_CATALOGUES qtbase_de.qm
     PATHS ${QT6_INSTALL_PREFIX}/translations ${QT_HOST_PATH}/share/qt6/translations
     NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-file(GLOB catalogues RELATIVE ${PROJECT_SOURCE_DIR}/translations
-    ${PROJECT_SOURCE_DIR}/translations/tavrotime_*.ts)
-foreach(catalogue IN LISTS catalogues)
-    string(REGEX REPLACE "^tavrotime_(.+)\\.ts$" "qtbase_\\1.qm" qt_catalogue ${catalogue})
-    install(FILES ${TAVRO_QT_CATALOGUES}/${qt_catalogue} DESTINATION translations)
+foreach(language IN LISTS TAVRO_LANGUAGES)
+    # Qt names its Chinese catalogues by country, where the program names its own by script.
+    string(REPLACE zh_Hans zh_CN language ${language})
+    install(FILES ${TAVRO_QT_CATALOGUES}/qtbase_${language}.qm DESTINATION translations)
 endforeach()
+
+# A stripped install strips the DLLs too: most of their size is symbols.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        file(GLOB_RECURSE dlls \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 
 set(stage ${CMAKE_BINARY_DIR}/package/${PROJECT_NAME})
 set(package_name ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/installer.nsi.in installer.nsi @ONLY)
 find_program(TAVRO_MAKENSIS makensis)
 add_custom_target(windows_package
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
     COMMAND ${CMAKE_COMMAND} -E tar cf ${package_name}.zip --format=zip ${PROJECT_NAME}
-    COMMAND ${TAVRO_MAKENSIS} -V2 -DSTAGE=${stage} -DOUTFILE=../${package_name}-setup.exe
+    COMMAND ${TAVRO_MAKENSIS} -V2 -DSTAGE=${stage} -DOUTFILE=${CMAKE_BINARY_DIR}/package/${package_name}-setup.exe
             ${CMAKE_BINARY_DIR}/installer.nsi
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
     DEPENDS TavroTime
