@@ -10,14 +10,17 @@ toolchain=$repo/cmake/mingw-w64-x86_64.cmake
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 compiler=$(x86_64-w64-mingw32-g++-posix -dumpfullversion)
 # Core, Gui, Widgets and Test with the windows, offscreen and minimal platforms and the native style.
-# Qt 6.4's windows plugin fails to link with DirectWrite but without Direct2D, and Debian's source
-# lacks the tablet headers.
+# Debian's source lacks the tablet headers.
 options=(-release -shared -xplatform win32-g++ -qt-host-path /usr
     -nomake examples -nomake tests -nomake benchmarks
     -no-opengl -no-dbus -no-icu -no-vulkan -no-feature-network -no-feature-sql -no-feature-xml
-    -no-feature-printsupport -no-feature-concurrent
-    -no-feature-directwrite -no-direct2d -no-feature-tabletevent
+    -no-feature-printsupport -no-feature-concurrent -no-feature-tabletevent
     -qt-zlib -qt-libpng -no-libjpeg -qt-pcre -qt-freetype -qt-harfbuzz)
+# Qt 6.4's windows plugin fails to link with DirectWrite but without Direct2D; from 6.8 on, the
+# font database needs DirectWrite.
+if dpkg --compare-versions "$qt_version" lt 6.5; then
+    options+=(-no-feature-directwrite -no-direct2d)
+fi
 key=$(printf '%s\n' "$qt_version" "$compiler" "${options[@]}" | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/tavrotime
 prefix=$cache/qt-windows-${qt_version%%+*}-gcc$compiler-$key
