@@ -65,11 +65,6 @@ if(WIN32 AND CMAKE_CROSSCOMPILING AND BUILD_TESTING)
     endforeach()
     list(REMOVE_DUPLICATES dll_folders)
     list(JOIN dll_folders : dll_folders)
-    # Qt finds its plugins only beside the program or through qt.conf (else it stops on a message
-    # box): the programs of the build tree take them from the Qt they were built with, and Qt's
-    # catalogues from the build machine's Qt.
-    file(WRITE ${CMAKE_BINARY_DIR}/qt.conf "[Paths]\nPrefix=Z:${qt_prefix}\n"
-        "Translations=Z:${QT_HOST_PATH}/share/qt6/translations\n")
     add_executable(wine_without_tz ${PROJECT_SOURCE_DIR}/scripts/wine_without_tz.cpp)
     set_target_properties(wine_without_tz PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
     set(CMAKE_CROSSCOMPILING_EMULATOR bash ${PROJECT_SOURCE_DIR}/scripts/wine-run.sh

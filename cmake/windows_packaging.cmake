@@ -6,8 +6,7 @@ install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6
     ${TAVRO_MINGW_RUNTIME} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
-# Qt looks for its plugins and catalogues under the program's folder, not its own build prefix
-# (the build tree's qt.conf points at that).
+# Qt looks for its plugins and catalogues under the program's folder, not its own build prefix.
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf "[Paths]\nPrefix = .\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf DESTINATION . RENAME qt.conf)
 
@@ -16,6 +15,13 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf DESTINATION . RENAME
 find_path(TAVRO_QT_CATALOGUES qtbase_de.qm
     PATHS ${QT6_INSTALL_PREFIX}/translations ${QT_HOST_PATH}/share/qt6/translations
     NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+# Under Wine, Qt finds its plugins only beside the program or through qt.conf (else it stops on a
+# message box): the build tree's programs take them from the Qt they were built with, and its
+# catalogues from where the installed program's come from.
+if(CMAKE_CROSSCOMPILING)
+    file(WRITE ${CMAKE_BINARY_DIR}/qt.conf
+        "[Paths]\nPrefix=Z:${QT6_INSTALL_PREFIX}\nTranslations=Z:${TAVRO_QT_CATALOGUES}\n")
+endif()
 foreach(language IN LISTS TAVRO_LANGUAGES)
     # Qt names its Chinese catalogues by country, where the program names its own by script.
     string(REPLACE zh_Hans zh_CN language ${language})
