@@ -35,6 +35,21 @@ install(CODE "
         execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 
+# The licences of what ships beside the program: Qt (with the libraries it bundles) and the
+# compiler's runtime, as the Debian packages of a cross build state them, and the licence texts
+# those statements refer to.
+if(CMAKE_CROSSCOMPILING)
+foreach(notice "Qt|qt6-base-dev" "MinGW-runtime|gcc-mingw-w64-base" "MinGW-w64|mingw-w64-common")
+    string(REPLACE "|" ";" notice ${notice})
+    list(GET notice 0 name)
+    list(GET notice 1 package)
+    install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME ${name}.txt)
+endforeach()
+foreach(licence GPL-2 GPL-3 LGPL-2.1 LGPL-3)
+    install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt)
+endforeach()
+endif()
+
 set(stage ${CMAKE_BINARY_DIR}/package/${PROJECT_NAME})
 set(package_name ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/package)

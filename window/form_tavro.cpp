@@ -199,6 +199,9 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
     setObjectName(QStringLiteral("FormTavro"));
     setWindowTitle(QString::fromUtf8(kWindowCaption));
     setWindowIcon(StopwatchIcon());
+    // Watching a long job, one may want the window out of the way: Windows gives a dialog no
+    // minimise button unless asked.
+    setWindowFlag(Qt::WindowMinimizeButtonHint);
     // The desktop's font, in points: sizes given in pixels are read at the screen's dpi.
     QFont userFont = font();
     if (userFont.pointSizeF() <= 0)

@@ -111,6 +111,7 @@ void FormLayoutTest::opensReadyForTheFirstEntry() {
     QCOMPARE(ui.form.windowTitle(), QString("TavroTime 1.0"));
     QCOMPARE(ui.form.size(), QSize(337, 281));
     QCOMPARE(ui.form.minimumSize(), ui.form.maximumSize());
+    QVERIFY(ui.form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     for (const char* name : {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg"}) {
         auto* field = ui.get<QLineEdit>(name);
         QCOMPARE(field->selectedText(), QString("00"));
