@@ -5,7 +5,13 @@
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
     ${TAVRO_MINGW_RUNTIME} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
-install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION plugins/styles)
+# The native style: from Qt 6.7 on, one plugin holds the Windows 11 style beside the Vista one.
+foreach(style QModernWindowsStylePlugin QWindowsVistaStylePlugin)
+    if(TARGET Qt6::${style})
+        install(FILES $<TARGET_FILE:Qt6::${style}> DESTINATION plugins/styles)
+        break()
+    endif()
+endforeach()
 # Qt looks for its plugins and catalogues under the program's folder, not its own build prefix.
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf "[Paths]\nPrefix = .\n")
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/installed-qt.conf DESTINATION . RENAME qt.conf)
