@@ -4,6 +4,8 @@
 # installer (cmake/installer.nsi.in) of it.
 install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
     ${TAVRO_MINGW_RUNTIME} DESTINATION .)
+# The plugins' targets: Debian's Qt 6.8 source leaves them out of find_package unless
+# QT_SKIP_AUTO_PLUGIN_INCLUSION is off, as the windows preset sets it.
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)
 # The native style: from Qt 6.7 on, one plugin holds the Windows 11 style beside the Vista one.
 foreach(style QModernWindowsStylePlugin QWindowsVistaStylePlugin)
