@@ -71,7 +71,9 @@ while IFS='|' read -r language hours total completion done_at date; do
     hear "$total: 002:00:00\. $completion: $date"
     xdotool key Tab Tab
     hear "^$done_at .*[0-9]{2}:[0-9]{2}:[0-9]{2}"
-    settle && xdotool key Up
+    # The picker opens at the current hour and does not wrap: Up changes nothing at 23 o'clock.
+    step=Up && [ "$(date +%H)" -lt 12 ] || step=Down
+    settle && xdotool key $step
     hear "$done_at: [0-9]{2}[.,][0-9]{2}[^0-9]+%"
     close_with_escape
 done <<'LANGUAGES'
