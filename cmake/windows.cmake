@@ -14,7 +14,7 @@ if(WIN32)
 endif()
 
 # Tests that cannot run on Windows, each with its reason; tavro_leave_out_on_windows() disables
-# those of the calling directory (and runs those below alone).
+# those of the calling directory and runs alone those in a locale other than en_US.
 set(TAVRO_TESTS_NOT_ON_WINDOWS
     # Moves the process through every zone with TZ=Area/City, which only a POSIX C library reads;
     # Windows takes its zone from its settings.
@@ -34,9 +34,6 @@ set(TAVRO_TESTS_NOT_ON_WINDOWS
     smoke_test
     wayland_smoke_test
     orca_test)
-# Tests in a locale other than en_US, which run alone under Wine: Wine keeps the locale in the
-# registry that all the programs running at once share.
-set(TAVRO_TESTS_ALONE_UNDER_WINE start_up_test_German_desktop)
 function(tavro_leave_out_on_windows)
     if(NOT WIN32)
         return()
@@ -45,7 +42,12 @@ function(tavro_leave_out_on_windows)
     foreach(test IN LISTS tests)
         if(test IN_LIST TAVRO_TESTS_NOT_ON_WINDOWS)
             set_tests_properties(${test} PROPERTIES DISABLED TRUE)
-        elseif(test IN_LIST TAVRO_TESTS_ALONE_UNDER_WINE)
+            continue()
+        endif()
+        # Wine keeps the locale in the registry that all the programs running at once share: a
+        # test in a locale other than en_US runs alone.
+        get_test_property(${test} ENVIRONMENT environment)
+        if(environment MATCHES "LC_ALL=" AND NOT environment MATCHES "LC_ALL=en_US")
             set_tests_properties(${test} PROPERTIES RUN_SERIAL TRUE)
         endif()
     endforeach()

@@ -40,22 +40,25 @@ endforeach()
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
         file(GLOB_RECURSE dlls \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
-        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls} COMMAND_ERROR_IS_FATAL ANY)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${dlls}
+            COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 
 # The licences of what ships beside the program: Qt (with the libraries it bundles) and the
 # compiler's runtime, as the Debian packages of a cross build state them, and the licence texts
 # those statements refer to.
 if(CMAKE_CROSSCOMPILING)
-foreach(notice "Qt|qt6-base-dev" "MinGW-runtime|gcc-mingw-w64-base" "MinGW-w64|mingw-w64-common")
-    string(REPLACE "|" ";" notice ${notice})
-    list(GET notice 0 name)
-    list(GET notice 1 package)
-    install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME ${name}.txt)
-endforeach()
-foreach(licence GPL-2 GPL-3 LGPL-2.1 LGPL-3)
-    install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses RENAME ${licence}.txt)
-endforeach()
+    foreach(notice "Qt|qt6-base-dev" "MinGW-runtime|gcc-mingw-w64-base"
+            "MinGW-w64|mingw-w64-common")
+        string(REPLACE "|" ";" notice ${notice})
+        list(GET notice 0 name)
+        list(GET notice 1 package)
+        install(FILES /usr/share/doc/${package}/copyright DESTINATION licenses RENAME ${name}.txt)
+    endforeach()
+    foreach(licence GPL-2 GPL-3 LGPL-2.1 LGPL-3)
+        install(FILES /usr/share/common-licenses/${licence} DESTINATION licenses
+            RENAME ${licence}.txt)
+    endforeach()
 endif()
 
 set(stage ${CMAKE_BINARY_DIR}/package/${PROJECT_NAME})
@@ -67,7 +70,8 @@ add_custom_target(windows_package
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
     COMMAND ${CMAKE_COMMAND} --install ${CMAKE_BINARY_DIR} --prefix ${stage} --strip
     COMMAND ${CMAKE_COMMAND} -E tar cf ${package_name}.zip --format=zip ${PROJECT_NAME}
-    COMMAND ${TAVRO_MAKENSIS} -V2 -DSTAGE=${stage} -DOUTFILE=${CMAKE_BINARY_DIR}/package/${package_name}-setup.exe
+    COMMAND ${TAVRO_MAKENSIS} -V2 -DSTAGE=${stage}
+            -DOUTFILE=${CMAKE_BINARY_DIR}/package/${package_name}-setup.exe
             ${CMAKE_BINARY_DIR}/installer.nsi
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/package
     DEPENDS TavroTime

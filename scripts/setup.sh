@@ -42,7 +42,8 @@ if [ "$1" = windows ]; then
     # Wine gives a Windows program the locale of the Unix one, which must exist: those the tests
     # and the tries under Wine use.
     for locale in en_US de_DE; do
-        locale -a | grep -qx "$locale.utf8" || "${as_root[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+        locale -a | grep -qx "$locale.utf8" ||
+            "${as_root[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
     done
     bash "$(dirname "$0")/windows-qt.sh"
 fi
