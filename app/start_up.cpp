@@ -3,13 +3,13 @@
 #include <QApplication>
 
 #include "form_tavro.h"
+#include "platform.h"
 #include "product.h"
 #include "translators.h"
-#include "wayland_bell.h"
 
 int StartUp(int& argc, char** argv, estimate::Clock clock,
             const std::function<int(FormTavro&)>& run) {
-    PreferXWaylandForTheBell();
+    ApplyPlatformChoices();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(kProgramName));
     QApplication::setApplicationVersion(QString::fromUtf8(kProgramVersion));

@@ -1,9 +1,10 @@
 #include "announcer.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+
+#include "window_texts.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ void Announcer::announce(std::initializer_list<const QLabel*> results) {
         text.replace(QLatin1Char('\n'), QLatin1Char(' '));
         //: A result read out by a screen reader: %1 is the caption of its frame, such as "Total
         //: time", %2 the result as the window shows it.
-        sentences << QCoreApplication::translate("FormTavro", "%1: %2.").arg(frame->title(), text);
+        sentences << WindowTexts::tr("%1: %2.").arg(frame->title(), text);
     }
     setAccessibleName(sentences.join(QLatin1Char(' ')));
     QAccessibleEvent appeared(this, QAccessible::ObjectShow);

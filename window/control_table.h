@@ -7,8 +7,8 @@
 
 // Where each control of the window sits and what it says. Geometry is in logical pixels relative
 // to the window's client area, whatever the control's parent. Captions, tooltips and accessible
-// names are marked for translation in the window's context, with its other texts; the window
-// translates them as it makes the controls.
+// names are marked for translation in the window's context, with its other texts, and translated
+// through WindowTexts as the controls are made.
 struct ControlRow {
     const char* name;  // the control's object name
     QRect geometry;
@@ -19,6 +19,7 @@ struct ControlRow {
 };
 
 class ControlTable {
+    // Gives the markers below the window's context.
     Q_DECLARE_TR_FUNCTIONS(FormTavro)
 
 public:

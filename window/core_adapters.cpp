@@ -95,6 +95,10 @@ estimate::Formats LocaleFormats(const QLocale& locale, estimate::Phrases phrases
     // A locale with digits of its own has a separator made for them (Arabic uses U+066B); with
     // ASCII digits, these locales write a full stop.
     const bool asciiLocale = locale.zeroDigit() == QLatin1String("0");
-    return {asciiLocale ? locale.decimalPoint().toStdString() : ".", dateTime, date,
-            std::move(phrases)};
+    return {
+        .decimalSeparator = asciiLocale ? locale.decimalPoint().toStdString() : ".",
+        .dateTime = dateTime,
+        .date = date,
+        .phrases = std::move(phrases),
+    };
 }

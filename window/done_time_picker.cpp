@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QTimeZone>
 
+#include "window_texts.h"
+
 namespace {
 
 // A moment's local time as the edit holds it: in UTC, where no day has a gap or a repeated hour.
@@ -57,8 +59,7 @@ private:
 DoneTimePicker::DoneTimePicker(QWidget* parent)
     : QWidget(parent), check_(new QCheckBox(this)), time_(new TimeEdit(this)) {
     check_->setChecked(true);
-    // The window's texts share its context.
-    check_->setAccessibleName(QCoreApplication::translate("FormTavro", "Done at time set"));
+    check_->setAccessibleName(WindowTexts::tr("Done at time set"));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
     time_->setTimeZone(QTimeZone::utc());
 #else
@@ -71,7 +72,7 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
     time_->setLocale(QLocale::c());
     time_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     time_->setAccessibleDescription(
-        QCoreApplication::translate("FormTavro", "Press Space to clear or set the done-at time"));
+        WindowTexts::tr("Press Space to clear or set the done-at time"));
     time_->installEventFilter(this);
 
     auto* layout = new QHBoxLayout(this);

@@ -1,18 +1,13 @@
 #include "form_tavro.h"
 
-#include <algorithm>
-#include <cmath>
-#include <iterator>
-#include <map>
 #include <utility>
 
-#include <QCoreApplication>
 #include <QGroupBox>
-#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include "announcer.h"
+#include "control_maker.h"
 #include "control_table.h"
 #include "core_adapters.h"
 #include "digit_field.h"
@@ -22,15 +17,9 @@
 #include "fitted_label.h"
 #include "product.h"
 #include "stopwatch_icon.h"
-#include "window_style.h"
+#include "window_texts.h"
 
 namespace {
-
-// The table is laid out for the dialog font of 8.25 pt at 96 dpi, 11 pixels high; the ":" and "%"
-// beside the fields are 12 pt next to it.
-constexpr qreal kDesignPixelSize = 8.25 * 96 / 72;
-constexpr qreal kCaptionToDialogFont = 12 / 8.25;
-constexpr qreal kLargestScale = 4;
 
 // The result texts' words in the language of the installed catalogues, English without one.
 estimate::Phrases TranslatedPhrases() {
@@ -38,155 +27,19 @@ estimate::Phrases TranslatedPhrases() {
     return {
         //: The total time when nothing can be estimated, and the done-at result before any time
         //: has elapsed.
-        text(QCoreApplication::translate("FormTavro", "[undefined]")),
+        .undefined = text(WindowTexts::tr("[undefined]")),
         //: The completion time and the done-at result when nothing can be estimated.
-        text(QCoreApplication::translate("FormTavro", "[Undefined]")),
+        .undefinedMoment = text(WindowTexts::tr("[Undefined]")),
         //: A percentage; %1 is its figure, such as 57.32.
-        text(QCoreApplication::translate("FormTavro", "%1 %")),
+        .percent = text(WindowTexts::tr("%1 %")),
         //: A percentage at a done-at time that has passed; %1 is the percentage, such as 57.32 %.
-        text(QCoreApplication::translate("FormTavro", "%1 (reached)")),
+        .reached = text(WindowTexts::tr("%1 (reached)")),
         //: The job will be complete before the done-at time. Keep it short: the label is narrow.
-        text(QCoreApplication::translate("FormTavro", "Completed")),
+        .completed = text(WindowTexts::tr("Completed")),
         //: Below "Completed": how far past 100 % the job will be; %1 is the figure, such as 12.50.
-        text(QCoreApplication::translate("FormTavro", "(+ %1 %)")),
+        .overshoot = text(WindowTexts::tr("(+ %1 %)")),
     };
 }
-
-QFont Sized(QFont font, qreal factor, bool bold) {
-    font.setPointSizeF(font.pointSizeF() * factor);
-    font.setBold(bold);
-    return font;
-}
-
-// The rectangle with its edges scaled, so that controls that meet in the table still meet.
-QRect Scaled(const QRect& rect, qreal scale) {
-    const auto at = [scale](int edge) { return qRound(edge * scale); };
-    QRect scaled;
-    scaled.setCoords(at(rect.left()), at(rect.top()), at(rect.right() + 1) - 1,
-                     at(rect.bottom() + 1) - 1);
-    return scaled;
-}
-
-// How much the table's layout grows for the user's font: the ratio of its size to the design
-// font's, rounded up to a quarter so that every text has at least its share of room (1.75 for
-// 14 pt, 2.5 for 20 pt at 96 dpi), and never below 1. Where the font's glyphs are wider or its
-// lines taller than its size says (Thai fonts), it grows further until the done-at label's longest
-// texts fit at the user's size.
-qreal LayoutScale(const QFont& font, qreal dpi, const estimate::Phrases& phrases) {
-    const qreal ratio = font.pointSizeF() * dpi / 72 / kDesignPixelSize;
-    qreal scale = std::max(1.0, std::ceil(ratio * 4 - 1e-6) / 4);
-    const auto text = [](const std::string& pattern, const std::string& figure = {}) {
-        return QString::fromStdString(estimate::Fill(pattern, figure));
-    };
-    // The done-at label is the narrowest: where the undefined texts fit it, they fit the total's
-    // and the completion's in bold, without loading a bold font before the first paint.
-    const QString longest[] = {
-        text(phrases.completed) + '\n' + text(phrases.overshoot, "99.99"),
-        text(phrases.reached, estimate::Fill(phrases.percent, "99.99")),
-        text(phrases.undefined),
-        text(phrases.undefinedMoment),
-    };
-    const auto fit = [&](qreal candidate) {
-        const QSizeF room = Scaled(ControlTable::LblDone.geometry, candidate).size();
-        return std::all_of(std::begin(longest), std::end(longest),
-                           [&](const QString& t) { return FittedLabel::fits(t, font, room); });
-    };
-    while (scale < kLargestScale && !fit(scale)) scale += 0.25;
-    return scale;
-}
-
-// Makes each control from its row of the table, in its place, and chains the focus order. Each
-// kind of control has its own maker, which returns it typed: the window holds it from the start.
-// The table's geometry grows by the scale; in a right-to-left language it is mirrored, except
-// that the elapsed time and the percentage keep their figures in the order they are written.
-class ControlMaker {
-public:
-    ControlMaker(QWidget* window, qreal scale)
-        : window_(window),
-          style_(new WindowStyle(window)),
-          scale_(scale),
-          mirrored_(window->layoutDirection() == Qt::RightToLeft) {}
-
-    QGroupBox* frame(const ControlRow& row) {
-        auto* frame = place(new QGroupBox(ControlTable::tr(row.text), window_), row);
-        frame->setStyle(style_);
-        return frame;
-    }
-
-    DigitField* field(const ControlRow& row) {
-        auto* field = place(new DigitField(window_), row);
-        field->setText(QString::fromUtf8(row.text));
-        field->setStyle(style_);
-        return field;
-    }
-
-    // The ":" and "%" between the fields, drawn by the frame around them.
-    QLabel* caption(const ControlRow& row, QGroupBox* frame) {
-        auto* caption = place(new QLabel(QString::fromUtf8(row.text), frame), row);
-        caption->setFont(Sized(frame->font(), kCaptionToDialogFont, false));
-        caption->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignVCenter);
-        return caption;
-    }
-
-    FittedLabel* result(const ControlRow& row, QGroupBox* frame, bool bold) {
-        auto* result = place(new FittedLabel(Sized(frame->font(), 1, bold), frame), row);
-        result->setAlignment(Qt::AlignCenter);
-        return result;
-    }
-
-    QPushButton* button(const ControlRow& row) {
-        auto* button = place(new QPushButton(ControlTable::tr(row.text), window_), row);
-        button->setStyle(style_);
-        return button;
-    }
-
-    DoneTimePicker* picker(const ControlRow& row) {
-        return place(new DoneTimePicker(window_), row);
-    }
-
-    QProgressBar* bar(const ControlRow& row) {
-        auto* bar = place(new QProgressBar(window_), row);
-        bar->setRange(0, 100);
-        bar->setValue(0);
-        bar->setTextVisible(false);  // the percentage field beside it shows the number
-        return bar;
-    }
-
-    void chainFocusOrder() const {
-        for (auto it = tabOrder_.begin(); std::next(it) != tabOrder_.end(); ++it) {
-            QWidget::setTabOrder(it->second, std::next(it)->second);
-        }
-    }
-
-private:
-    template <typename Control>
-    Control* place(Control* control, const ControlRow& row) {
-        control->setObjectName(QString::fromUtf8(row.name));
-        const QPoint parentOrigin = control->parentWidget()->mapTo(window_, QPoint());
-        control->setGeometry(inWindow(row).translated(-parentOrigin));
-        control->setToolTip(ControlTable::tr(row.toolTip));
-        if (row.accessibleName) control->setAccessibleName(ControlTable::tr(row.accessibleName));
-        if (row.tabIndex >= 0) tabOrder_[row.tabIndex] = control;
-        return control;
-    }
-
-    QRect inWindow(const ControlRow& row) const {
-        const QRect rect = Scaled(row.geometry, scale_);
-        if (!mirrored_) return rect;
-        QRect block = rect;
-        for (const auto group : ControlTable::kReadLeftToRight) {
-            if (std::find(group.begin(), group.end(), &row) == group.end()) continue;
-            for (const ControlRow* member : group) block |= Scaled(member->geometry, scale_);
-        }
-        return rect.translated(window_->width() - block.right() - 1 - block.left(), 0);
-    }
-
-    QWidget* window_;
-    WindowStyle* style_;
-    qreal scale_;
-    bool mirrored_;
-    std::map<int, QWidget*> tabOrder_;
-};
 
 }  // namespace
 
@@ -208,7 +61,7 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
         userFont.setPointSizeF(userFont.pixelSize() * 72.0 / logicalDpiY());
     setFont(userFont);
     const qreal scale = LayoutScale(userFont, logicalDpiY(), formats_.phrases);
-    setFixedSize(Scaled(QRect(0, 0, 337, 281), scale).size());
+    setFixedSize(Scaled(kDesignClientArea, scale).size());
     buildControls(scale);
     connectControls();
     load();
@@ -238,7 +91,7 @@ void FormTavro::buildControls(qreal scale) {
     cancel_ = make.button(Row::CmdCancel);
     make.chainFocusOrder();
 
-    done_->setAccessibleDescription(tr("Percentage reached at the done-at time"));
+    done_->setAccessibleDescription(WindowTexts::tr("Percentage reached at the done-at time"));
     announcer_ = new Announcer(this);
     ok_->setDefault(true);
 }

@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "form_fixture.h"
+#include "platform.h"
 #include "start_up.h"
-#include "wayland_bell.h"
 
 class StartUpTest : public QObject {
     Q_OBJECT
@@ -84,7 +84,7 @@ void StartUpTest::waylandSessionsOpenThroughXWayland() {
     for (int i = 0; i < 4; ++i) {
         values[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], values[i]);
     }
-    PreferXWaylandForTheBell();
+    ApplyPlatformChoices();
     QCOMPARE(qgetenv("QT_QPA_PLATFORM"), chosen);
 }
 

@@ -38,9 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
                                 &phrases.reached, &phrases.completed, &phrases.overshoot}) {
         *phrase = data.ConsumeRandomLengthString(12);
     }
-    const Formats formats{data.ConsumeRandomLengthString(8),
-                          [](const LocalDateTime& t) { return ShortText(t) + " time"; }, ShortText,
-                          phrases};
+    const Formats formats{
+        .decimalSeparator = data.ConsumeRandomLengthString(8),
+        .dateTime = [](const LocalDateTime& t) { return ShortText(t) + " time"; },
+        .date = ShortText,
+        .phrases = phrases,
+    };
     const FieldTexts fields{data.ConsumeRandomLengthString(24), data.ConsumeRandomLengthString(24),
                             data.ConsumeRandomLengthString(24), data.ConsumeRandomLengthString(24)};
     std::optional<Instant> doneAt;

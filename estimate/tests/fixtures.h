@@ -31,13 +31,19 @@ inline Formats IsoFormats(std::string decimalSeparator = ".") {
     const auto date = [](const LocalDateTime& t) {
         return std::to_string(t.year) + "-" + TwoDigits(t.month) + "-" + TwoDigits(t.day);
     };
-    return {std::move(decimalSeparator),
-            [date](const LocalDateTime& t) {
-                return date(t) + " " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" +
-                       TwoDigits(t.second);
-            },
-            date,
-            {"[undefined]", "[Undefined]", "%1 %", "%1 (reached)", "Completed", "(+ %1 %)"}};
+    return {.decimalSeparator = std::move(decimalSeparator),
+            .dateTime =
+                [date](const LocalDateTime& t) {
+                    return date(t) + " " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute) + ":" +
+                           TwoDigits(t.second);
+                },
+            .date = date,
+            .phrases = {.undefined = "[undefined]",
+                        .undefinedMoment = "[Undefined]",
+                        .percent = "%1 %",
+                        .reached = "%1 (reached)",
+                        .completed = "Completed",
+                        .overshoot = "(+ %1 %)"}};
 }
 
 // The moment a wall-clock time of the test process's zone (Europe/Berlin) stands for. Only for
