@@ -1,10 +1,13 @@
 #include "done_time_picker.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QScopedValueRollback>
 #include <QTimeZone>
 
 #include "window_texts.h"
@@ -17,10 +20,42 @@ QDateTime WallClock(const QDateTime& moment) {
     return QDateTime(local.date(), local.time(), QTimeZone::utc());
 }
 
+// The local clock's offset from UTC at the moment, in seconds, read from the wall clock it shows
+// rather than from a local date-time's offset: Qt cannot always tell the two readings of a
+// repeated time apart (when both are standard time).
+qint64 OffsetAt(qint64 moment) {
+    const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment, QTimeZone::utc());
+    return WallClock(utc).toSecsSinceEpoch() - moment;
+}
+
+// Where the clock jumps over the wall-clock time, the last time it shows before the jump and the
+// first after it; nothing where the clock shows the time.
+std::optional<std::pair<QDateTime, QDateTime>> JumpOver(const QDateTime& wallClock) {
+    const qint64 wall = wallClock.toSecsSinceEpoch();
+    // A day either side lies beyond the one change of offset that a day can have.
+    const qint64 offsetBefore = OffsetAt(wall - 86400);
+    const qint64 offsetAfter = OffsetAt(wall + 86400);
+    // Read with the later offset the time is a moment before the jump, with the earlier one a
+    // moment after it, unless one of them shows it.
+    qint64 before = wall - offsetAfter;
+    qint64 after = wall - offsetBefore;
+    if (before + OffsetAt(before) == wall || after + OffsetAt(after) == wall) return std::nullopt;
+    // The jump lies between the two: halve the interval down to its moment.
+    while (after - before > 1) {
+        const qint64 middle = before + (after - before) / 2;
+        (OffsetAt(middle) == offsetBefore ? before : after) = middle;
+    }
+    const auto wallAt = [](qint64 seconds) {
+        return QDateTime::fromSecsSinceEpoch(seconds, QTimeZone::utc());
+    };
+    return std::pair(wallAt(before + offsetBefore), wallAt(after + offsetAfter));
+}
+
 // Tab leaves the picker as it leaves any other control, rather than stepping through the hours,
 // minutes and seconds; the arrow keys move between those.
-// A typed time that the edit refuses, one outside the day's range among them, beeps as a refused
-// key in a field does.
+// Only the times the clock shows are offered: a typed time that the edit refuses, one outside the
+// day's range or one the clock skips, beeps as a refused key in a field does, and a step that
+// lands on a skipped time goes on to the nearest time shown beyond the jump.
 class TimeEdit : public QDateTimeEdit {
 public:
     explicit TimeEdit(DoneTimePicker* picker) : QDateTimeEdit(picker), picker_(picker) {}
@@ -36,8 +71,19 @@ protected:
         typing_ = false;
         if (refused_) emit picker_->invalidInput();
     }
+    void stepBy(int steps) override {
+        // The skipped time a step passes on its way is no refused input.
+        const QScopedValueRollback stepping(typing_, false);
+        QDateTimeEdit::stepBy(steps);
+        if (const auto jump = JumpOver(dateTime())) {
+            setDateTime(steps > 0 ? jump->second : jump->first);
+        }
+    }
     QValidator::State validate(QString& input, int& pos) const override {
-        const QValidator::State state = QDateTimeEdit::validate(input, pos);
+        QValidator::State state = QDateTimeEdit::validate(input, pos);
+        if (state == QValidator::Acceptable && JumpOver(dateTimeFromText(input))) {
+            state = QValidator::Invalid;
+        }
         if (!typing_) return state;
         // A complete time outside the range passes here; the edit then puts the old one back.
         const auto outside = [&] {
@@ -88,7 +134,10 @@ DoneTimePicker::DoneTimePicker(QWidget* parent)
         showCheckState(checked);
         emit valueChanged();
     });
-    connect(time_, &QDateTimeEdit::dateTimeChanged, this, &DoneTimePicker::valueChanged);
+    // A step passes a skipped time on its way to a shown one; only the shown one is a change.
+    connect(time_, &QDateTimeEdit::dateTimeChanged, this, [this](const QDateTime& shown) {
+        if (!JumpOver(shown)) emit valueChanged();
+    });
 }
 
 std::optional<QDateTime> DoneTimePicker::wallClock() const {
@@ -139,20 +188,14 @@ void DoneTimePicker::showCheckState(bool checked) {
 
 QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& now) {
     const qint64 wall = wallClock.toSecsSinceEpoch();
-    // Read from the wall clock the moment shows rather than from a local date-time's offset: Qt
-    // cannot always tell the two readings of a repeated time apart (when both are standard time).
-    const auto offsetAt = [](qint64 moment) {
-        const QDateTime utc = QDateTime::fromSecsSinceEpoch(moment, QTimeZone::utc());
-        return WallClock(utc).toSecsSinceEpoch() - moment;
-    };
-    const auto shows = [&](qint64 moment) { return moment + offsetAt(moment) == wall; };
+    const auto shows = [&](qint64 moment) { return moment + OffsetAt(moment) == wall; };
     // A day either side lies beyond the one change of offset that a day can have.
-    const qint64 offsetAfter = offsetAt(wall + 86400);
-    const qint64 first = wall - offsetAt(wall - 86400);
+    const qint64 offsetAfter = OffsetAt(wall + 86400);
+    const qint64 first = wall - OffsetAt(wall - 86400);
     const qint64 second = wall - offsetAfter;
     // Between the two occurrences the clock is in its second pass once it shows the later offset.
     const qint64 at = now.toSecsSinceEpoch();
-    const bool wentBack = at >= second || (at >= first && offsetAt(at) == offsetAfter);
+    const bool wentBack = at >= second || (at >= first && OffsetAt(at) == offsetAfter);
     const bool takeSecond = shows(second) && (!shows(first) || wentBack);
     return QDateTime::fromSecsSinceEpoch(takeSecond ? second : first, QTimeZone::utc());
 }

@@ -13,10 +13,10 @@ class QDateTimeEdit;
 // box while it is not, and Space toggles the check box from either. The time takes the accessible
 // name given to the picker.
 //
-// The edit works on the wall clock alone, where every time of the day can be typed and stepped
-// to, also on days whose clocks jump or repeat an hour. It hands out the time it shows; which
-// moment that is depends on when it is read (MomentOf). A typed time outside the day is refused
-// with invalidInput().
+// The edit works on the wall clock and offers the times the clock shows that day: a time it
+// skips where it jumps forward is stepped over, and refused with invalidInput() when typed, as a
+// time outside the day is. A time it shows twice can be picked once. The picker hands out the time
+// it shows; which moment that is depends on when it is read (MomentOf).
 class DoneTimePicker : public QWidget {
     Q_OBJECT
 
@@ -48,6 +48,5 @@ private:
 
 // The moment a wall-clock time of the local day stands for, read at the moment now. A time the
 // clock shows twice is the pass the clock is in: the first occurrence until the clocks go back,
-// the second once they have. A time the clock skips is read with the offset before the jump, so
-// it lands as far beyond the jump as it lay inside it (02:30 in a skipped hour becomes 03:30).
+// the second once they have.
 QDateTime MomentOf(const QDateTime& wallClock, const QDateTime& now);

@@ -1,8 +1,8 @@
 // Every zone of the system's time-zone database whose clocks change in 2026, on each day of
 // change: the picker covers exactly that local day and starts at the real moment, every hour
-// typed or stepped to is a moment of that day (an hour outside it beeps), and the projection
-// counts the real seconds to it, the same each time the same time is shown. Where the clocks go
-// back, the window opened and used before, during and after the repeated hour: moving the time
+// typed or stepped to is a time the clock shows that day (one outside it or skipped beeps), and the
+// projection counts the real seconds to it, the same each time the same time is shown. The window
+// opened and used before, during (a repeated hour) and after the change: moving the time
 // shown on never lowers the projection, and a time is reached exactly when the clock has passed it.
 #include <cstdlib>
 #include <ctime>
@@ -24,8 +24,8 @@ private slots:
     void everyDayOfChangeInEveryZone();
 
 private:
-    void checkRepeatedTimes(const QDateTime& change, int back,
-                            const std::function<void(const QString&)>& problem);
+    void checkChange(const QDateTime& change, const QDateTime& changeWall, int jump,
+                     const std::function<void(const QString&)>& problem);
 };
 
 namespace {
@@ -63,6 +63,9 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
             const qint64 nowSeconds = now.toSecsSinceEpoch();
             const QDate day = now.toLocalTime().date();
             const int jump = change.offsetFromUtc - zone.offsetFromUtc(change.atUtc.addSecs(-1));
+            // Where the clocks jump forward, they skip the times before this one.
+            const QDateTime changeWall(change.atUtc.toLocalTime().date(),
+                                       change.atUtc.toLocalTime().time(), QTimeZone::utc());
             const auto problem = [&](const QString& what) {
                 problems << QString("%1 at %2: %3").arg(id, now.toString(Qt::ISODate), what);
             };
@@ -89,13 +92,12 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
                 const QDateTime moment = momentShown();
                 const QDateTime local = moment.toLocalTime();
                 if (local.date() != day) problem(how + " " + shown + " leaves the day");
-                if (changes.isEmpty()) return;  // a time outside the day, refused
-                changes.clear();
-                const QTime shownTime = QTime::fromString(shown, "HH:mm:ss");
-                // A time the clock skips is read as the same time after the jump.
-                if (local.time() != shownTime && local.time() != shownTime.addSecs(jump)) {
+                // The time held, after a refused one too, is one the clock shows.
+                if (local.time() != time->time()) {
                     problem(how + " " + shown + " lands on " + local.toString(Qt::ISODate));
                 }
+                if (changes.isEmpty()) return;  // a time refused
+                changes.clear();
                 const double expected = 50 + (moment.toSecsSinceEpoch() - nowSeconds) * 50.0 / 3600;
                 if (qRound(ShownPercent(done->text()) * 100) != qRound(qMax(expected, 0.0) * 100)) {
                     problem(how + " " + shown + " projects " + done->text());
@@ -121,13 +123,34 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
                 }
                 check("typed");
             }
-            // Back down from the last hour, through the same shown times.
-            for (int hour = 0; hour < 24; ++hour) {
-                time->setSelectedSection(QDateTimeEdit::HourSection);
-                QTest::keyClick(time, Qt::Key_Down);
-                check("stepped to");
+            // Back down from the last hour and up again, through the same shown times; a step onto
+            // a skipped time goes on to the last time shown before the jump or the first after it.
+            for (const int step : {-3600, 3600}) {
+                for (int hour = 0; hour < 24; ++hour) {
+                    time->setSelectedSection(QDateTimeEdit::HourSection);
+                    const QDateTime from = time->dateTime();
+                    QDateTime to = from.addSecs(step);
+                    if (to < first || to > last) to = from;
+                    if (changeWall.addSecs(-jump) <= to && to < changeWall) {
+                        to = changeWall.addSecs(step < 0 ? -jump - 1 : 0);
+                    }
+                    QTest::keyClick(time, step < 0 ? Qt::Key_Down : Qt::Key_Up);
+                    if (time->dateTime() != to || std::exchange(ui.beeps, 0) > 0) {
+                        problem("stepped to " + time->text());
+                    }
+                    check("stepped to");
+                }
             }
-            if (jump < 0) checkRepeatedTimes(change.atUtc, -jump, problem);
+            // A minute down from the first time after the jump (none from a whole hour).
+            time->setDateTime(changeWall);
+            time->setSelectedSection(QDateTimeEdit::MinuteSection);
+            QTest::keyClick(time, Qt::Key_Down);
+            if (jump > 0 && first < changeWall && changeWall <= last &&
+                time->dateTime() !=
+                    changeWall.addSecs(changeWall.time().minute() ? -jump - 1 : 0)) {
+                problem("stepped a minute down to " + time->text());
+            }
+            checkChange(change.atUtc, changeWall, jump, problem);
         }
     }
     qInfo("%d zones, %d days of change", zones, days);
@@ -135,16 +158,17 @@ void TimeZoneSweepTest::everyDayOfChangeInEveryZone() {
     QVERIFY(zones > 50);
 }
 
-void TimeZoneSweepTest::checkRepeatedTimes(const QDateTime& change, int back,
-                                           const std::function<void(const QString&)>& problem) {
-    // Before the repeated hour, in its first and second pass, and after it; in mid-minute.
+void TimeZoneSweepTest::checkChange(const QDateTime& change, const QDateTime& changeWall, int jump,
+                                    const std::function<void(const QString&)>& problem) {
+    // Before the change and after it, and in the first and second pass of a repeated hour; in
+    // mid-minute.
+    const int back = qAbs(jump);
     QList<QDateTime> moments;
     for (const int from : {-back - 1800, -back / 2, back / 2, back + 1800}) {
-        moments << change.addSecs(from + 17);
+        if (jump < 0 || qAbs(from) > back) moments << change.addSecs(from + 17);
     }
-    // Minute by minute from an hour before the repeated hour to an hour after it, hourly elsewhere.
-    const QDateTime changeWall =
-        QDateTime(change.toLocalTime().date(), change.toLocalTime().time(), QTimeZone::utc());
+    // Minute by minute from an hour before the change to an hour after it, hourly elsewhere, over
+    // the times the clock shows.
     for (qsizetype opened = 0; opened < moments.size(); ++opened) {
         FormUnderTest ui(moments[opened]);
         QDateTimeEdit* time = ui.pickerTime();
@@ -157,6 +181,7 @@ void TimeZoneSweepTest::checkRepeatedTimes(const QDateTime& change, int back,
             const QDateTime nowWall(local.date(), local.time(), QTimeZone::utc());
             double last = -1;
             for (QDateTime wall = time->minimumDateTime(); wall <= time->maximumDateTime();) {
+                if (changeWall.addSecs(-jump) <= wall && wall < changeWall) wall = changeWall;
                 time->setDateTime(wall);
                 const double shown = ShownPercent(done->text());
                 const QString at =
