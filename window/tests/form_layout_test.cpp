@@ -22,14 +22,13 @@ private slots:
 
 namespace {
 
-// Where the window departs from its drawn layout, and why. The total and the completion span their
-// frame's inner width and height, so that bold figures and long locale dates need not shrink and
-// sit centred in the frame, and a date and time too long for one line has room for two; the
-// done-at result reaches its frame's inner edge, so that "Completed" and its overshoot fit at full
-// size.
+// Where the window departs from its drawn layout, each with its reason.
 const QMap<QString, QRect> kDepartures{
+    // Spans its frame's inner width and height: bold figures need not shrink, and sit centred.
     {"Lbl_Total", {20, 176, 113, 20}},
+    // The same; a long locale date and time also has room for two lines.
     {"LblCompletion", {148, 176, 177, 20}},
+    // Reaches its frame's inner edge, so that the longest done-at results fit at full size.
     {"LblDone", {149, 233, 76, 29}},
 };
 
