@@ -7,16 +7,6 @@ set -euo pipefail
 # A session bus of its own, which starts the AT-SPI bus when Orca asks and ends with the test.
 [ -v ORCA_TEST_BUS ] || exec env ORCA_TEST_BUS=1 dbus-run-session -- bash "$0" "$@"
 program=$1
-
-scratch=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${xserver:-}" 2>/dev/null || true
-    # Orca ends before script, its parent, which then collects it rather than leaving it to init.
-    [ -z "${orca:-}" ] || pkill -KILL -P "$orca" || true
-    wait 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
 source "$(dirname "$0")/x_session.sh"
 
 start_xvfb 640x480x24
@@ -61,10 +51,7 @@ hear 'Screen reader on'
 # The language, the captions Orca reads (the hours field, total, completion, done at) and the
 # format of the completion.
 while IFS='|' read -r language hours total completion done_at date; do
-    LC_ALL=$language.UTF-8 LANGUAGE= "$program" &
-    app=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
-    xdotool windowfocus --sync "$window"
+    start_program env LC_ALL=$language.UTF-8 LANGUAGE= "$program"
     hear "^$hours"
     for digits in 00 30 00; do xdotool type --delay 40 $digits && xdotool key Tab; done
     xdotool type --delay 40 25 && settle && xdotool key Return

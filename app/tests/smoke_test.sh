@@ -6,41 +6,12 @@ set -euo pipefail
 program=$1
 screenshot=$2
 drag_source=${3:-}
-
-scratch=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${bells:-}" "${xserver:-}" 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
 source "$(dirname "$0")/x_session.sh"
 
 start_xvfb 640x480x24
 export DISPLAY=$screen
 export QT_QPA_PLATFORM=xcb
 
-"$program" &
-app=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1)
-xdotool windowfocus --sync "$window"
-# The window grows with the desktop's font: a point of its 337 pixels wide layout, in the window.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-at() { echo $(($1 * WIDTH / 337)) $(($2 * WIDTH / 337)); }
-
-xdotool type --delay 40 00
-# Into the minutes field by mouse: the click that enters it selects its "00" for the next digits.
-xdotool mousemove --window "$window" $(at 92 44) click 1
-xdotool type --delay 40 30
-xdotool key Tab
-xdotool type --delay 40 00
-xdotool key Tab
-xdotool type --delay 40 25
-xdotool key Return
-sleep 0.5
-import -window "$window" "$screenshot"
-echo "screenshot: $screenshot"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 # Drags TEXT from the other program onto the percentage field with Shift held, which asks for a
 # move; the action the source was told and the bells rung must be ACTION and BELLS.
 drop() {
@@ -60,8 +31,7 @@ drop() {
     [ "$action" = "$2" ] || fail "'$1' dropped: the source was told $action, not $2"
     [ "$(rung)" -eq $((before + $3)) ] || fail "'$1' dropped: $(($(rung) - before)) bells, not $3"
 }
-if [ -n "$drag_source" ]; then
-    watch_bells
+drops() {
     xdotool mousemove --window "$window" $(at 44 116) click 1 key End BackSpace BackSpace  # empties it
     drop ab ignore 1
     drop 42 move 0
@@ -69,6 +39,7 @@ if [ -n "$drag_source" ]; then
     xdotool mousemove --window "$window" $(at 44 116) click 1 key End BackSpace BackSpace
     drop 123 copy 1
     echo "drops from another program: refused, moved, copied when cut short"
-fi
+}
 
-close_with_escape
+start_program "$program"
+smoke_session "$screenshot" ${drag_source:+drops}

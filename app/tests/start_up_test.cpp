@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QTest>
 
 #include "form_fixture.h"
@@ -34,14 +35,12 @@ void StartUpTest::wordsFollowTheLanguageAndFiguresTheLocale_data() {
     QTest::addColumn<QString>("undo");
 
     const QString german = QStringLiteral("Fertig\n(+ 50,00\u00a0%)");
-    QTest::newRow("German desktop") << "Verstrichene Zeit" << german << "&Rückgängig";
-    QTest::newRow("German, then French") << "Verstrichene Zeit" << german << "&Rückgängig";
-    QTest::newRow("English words, German formats") << "Elapsed time"
-                                                   << "Completed\n(+ 50,00 %)"
-                                                   << "&Undo";
-    QTest::newRow("Simplified Chinese outside China")
-        << QStringLiteral("已用时间") << QStringLiteral("已完成\n（+50,00%）")
-        << QStringLiteral("撤消(&U)");
+    // clang-format off
+    QTest::newRow("German desktop")                   << "Verstrichene Zeit"    << german                           << "&Rückgängig";
+    QTest::newRow("German, then French")              << "Verstrichene Zeit"    << german                           << "&Rückgängig";
+    QTest::newRow("English words, German formats")    << "Elapsed time"         << "Completed\n(+ 50,00 %)"         << "&Undo";
+    QTest::newRow("Simplified Chinese outside China") << QStringLiteral("已用时间") << QStringLiteral("已完成\n（+50,00%）") << QStringLiteral("撤消(&U)");
+    // clang-format on
 }
 
 void StartUpTest::wordsFollowTheLanguageAndFiguresTheLocale() {
@@ -80,6 +79,12 @@ void StartUpTest::waylandSessionsOpenThroughXWayland() {
     QFETCH(QByteArray, platform);
     QFETCH(QByteArray, chosen);
     const char* names[] = {"WAYLAND_DISPLAY", "XDG_SESSION_TYPE", "DISPLAY", "QT_QPA_PLATFORM"};
+    QByteArrayList before;  // the process's own, null where unset, put back however the test ends
+    for (const char* name : names) before << qgetenv(name);
+    const auto restore = qScopeGuard([&] {
+        for (int i = 0; i < 4; ++i)
+            before[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], before[i]);
+    });
     const QByteArrayList values = session + QByteArrayList{platform};
     for (int i = 0; i < 4; ++i) {
         values[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], values[i]);

@@ -9,15 +9,6 @@ set -euo pipefail
 program=$1
 screenshot=$2
 shift 2
-
-scratch=$(mktemp -d)
-cleanup() {
-    kill "${app:-}" "${bells:-}" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 source "$(dirname "$0")/x_session.sh"
 
 # Each name of the resource's version block is followed by its value.
@@ -30,34 +21,5 @@ done
 DISPLAY=$("$@" --display)
 export DISPLAY
 
-printf 'Bell(ImAlive) ignore\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
-stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
-bells=$!
-rung() { grep -c '^bell$' "$scratch/bells" || true; }
-
-WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland "$@" "$program" &
-app=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' | head -n 1) ||
-    fail "no window titled 'TavroTime 1.0'"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-
-xdotool type --delay 40 00
-sleep 0.5
-[ "$(rung)" -eq 0 ] || fail "digits rang the bell"
-xdotool type --delay 40 a
-for _ in $(seq 30); do [ "$(rung)" -ge 1 ] && break; sleep 0.1; done
-[ "$(rung)" -eq 1 ] || fail "a refused key rang $(rung) bells, not one"
-echo "a refused key rang the bell"
-
-xdotool key Tab
-xdotool type --delay 40 30
-xdotool key Tab
-xdotool type --delay 40 00
-xdotool key Tab
-xdotool type --delay 40 25
-xdotool key Return
-sleep 1
-import -window "$window" "$screenshot"
-echo "screenshot: $screenshot"
-
-close_with_escape || fail "the program did not end cleanly"
+start_program env WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland "$@" "$program"
+smoke_session "$screenshot"

@@ -35,24 +35,14 @@ TEST_P(DaylightSavingTest, CountsRealSecondsAcrossTheChange) {
     EXPECT_EQ(texts.done, c.done);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Berlin2026, DaylightSavingTest,
-    ::testing::Values(
-        // 01:00 CET + 1 h of real time is 03:00 CEST; 01:00 to 04:00 on the wall is 2 h.
-        TransitionCase{"SpringForward",
-                       {2026, 3, 29, 1, 0, 0},
-                       {"01", "00", "00", "50"},
-                       {2026, 3, 29, 4, 0, 0},
-                       "2026-03-29 03:00:00",
-                       "Completed\r(+ 50.00 %)"},
-        // 01:30 CEST + 3 h of real time is 03:30 CET; 01:30 to 03:30 on the wall is 3 h.
-        TransitionCase{"FallBack",
-                       {2026, 10, 25, 1, 30, 0},
-                       {"01", "00", "00", "25"},
-                       {2026, 10, 25, 3, 30, 0},
-                       "2026-10-25 03:30:00",
-                       "100.00 %"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Berlin2026, DaylightSavingTest, ::testing::Values(
+    // 01:00 CET + 1 h of real time is 03:00 CEST; 01:00 to 04:00 on the wall is 2 h.
+    TransitionCase{"SpringForward", {2026, 3, 29, 1, 0, 0},   {"01", "00", "00", "50"}, {2026, 3, 29, 4, 0, 0},   "2026-03-29 03:00:00", "Completed\r(+ 50.00 %)"},
+    // 01:30 CEST + 3 h of real time is 03:30 CET; 01:30 to 03:30 on the wall is 3 h.
+    TransitionCase{"FallBack",      {2026, 10, 25, 1, 30, 0}, {"01", "00", "00", "25"}, {2026, 10, 25, 3, 30, 0}, "2026-10-25 03:30:00", "100.00 %"}),
     testing::CaseName);
+// clang-format on
 
 }  // namespace
 }  // namespace estimate

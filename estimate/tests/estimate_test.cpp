@@ -34,46 +34,20 @@ TEST_P(ComputeEstimateTest, ShowsTotalAndCompletion) {
     EXPECT_EQ(texts.done, std::nullopt);  // no done-at moment: the label keeps its text
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ComputeEstimateTest,
-    ::testing::Values(
-        EstimateCase{"HalfHourAtQuarter",
-                     {"00", "30", "00", "25"},
-                     1800,
-                     "002:00:00",
-                     "2026-06-10 13:30:00"},
-        // 333.33 rounds to 333; the remaining 323.01 s come from the rounded total.
-        EstimateCase{
-            "TenSecondsAtThree", {"00", "00", "10", "03"}, 10, "000:05:33", "2026-06-10 12:05:23"},
-        EstimateCase{"ExactHalfRoundsDownToEven",
-                     {"00", "00", "01", "08"},
-                     1,
-                     "000:00:12",
-                     "2026-06-10 12:00:11"},
-        EstimateCase{"ExactHalfRoundsUpToEven",
-                     {"00", "00", "03", "08"},
-                     3,
-                     "000:00:38",
-                     "2026-06-10 12:00:35"},
-        // 23 / 40 x 100 is 57.4999...; multiplying first gives exactly 57.5, which rounds to 58.
-        EstimateCase{"DividesBeforeMultiplying",
-                     {"00", "00", "23", "40"},
-                     23,
-                     "000:00:57",
-                     "2026-06-10 12:00:34"},
-        EstimateCase{"MinutesBeyondSixty",
-                     {"00", "75", "00", "50"},
-                     4500,
-                     "002:30:00",
-                     "2026-06-10 13:15:00"},
-        EstimateCase{
-            "SingleDigitsAndEmpty", {"1", "", "5", "5"}, 3605, "020:01:40", "2026-06-11 07:01:35"},
-        EstimateCase{"HoursNeverWrappedIntoDays",
-                     {"99", "99", "99", "01"},
-                     362439,
-                     "10067:45:00",
-                     "2027-07-30 19:04:21"}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, ComputeEstimateTest, ::testing::Values(
+    EstimateCase{"HalfHourAtQuarter",         {"00", "30", "00", "25"}, 1800,   "002:00:00",   "2026-06-10 13:30:00"},
+    // 333.33 rounds to 333; the remaining 323.01 s come from the rounded total.
+    EstimateCase{"TenSecondsAtThree",         {"00", "00", "10", "03"}, 10,     "000:05:33",   "2026-06-10 12:05:23"},
+    EstimateCase{"ExactHalfRoundsDownToEven", {"00", "00", "01", "08"}, 1,      "000:00:12",   "2026-06-10 12:00:11"},
+    EstimateCase{"ExactHalfRoundsUpToEven",   {"00", "00", "03", "08"}, 3,      "000:00:38",   "2026-06-10 12:00:35"},
+    // 23 / 40 x 100 is 57.4999...; multiplying first gives exactly 57.5, which rounds to 58.
+    EstimateCase{"DividesBeforeMultiplying",  {"00", "00", "23", "40"}, 23,     "000:00:57",   "2026-06-10 12:00:34"},
+    EstimateCase{"MinutesBeyondSixty",        {"00", "75", "00", "50"}, 4500,   "002:30:00",   "2026-06-10 13:15:00"},
+    EstimateCase{"SingleDigitsAndEmpty",      {"1", "", "5", "5"},      3605,   "020:01:40",   "2026-06-11 07:01:35"},
+    EstimateCase{"HoursNeverWrappedIntoDays", {"99", "99", "99", "01"}, 362439, "10067:45:00", "2027-07-30 19:04:21"}),
     testing::CaseName);
+// clang-format on
 
 struct UndefinedCase : testing::NamedRow<UndefinedCase> {
     FieldTexts fields;
@@ -91,12 +65,14 @@ TEST_P(UndefinedEstimateTest, ShowsUndefinedInAllThreeLabels) {
     EXPECT_EQ(texts.done, "[Undefined]");
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, UndefinedEstimateTest,
-                         ::testing::Values(UndefinedCase{"AllZero", {"00", "00", "00", "00"}},
-                                           UndefinedCase{"NothingDone", {"01", "00", "00", "00"}},
-                                           UndefinedCase{"NoTimeElapsed", {"00", "00", "00", "50"}},
-                                           UndefinedCase{"AllEmpty", {"", "", "", ""}}),
-                         testing::CaseName);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Fields, UndefinedEstimateTest, ::testing::Values(
+    UndefinedCase{"AllZero",       {"00", "00", "00", "00"}},
+    UndefinedCase{"NothingDone",   {"01", "00", "00", "00"}},
+    UndefinedCase{"NoTimeElapsed", {"00", "00", "00", "50"}},
+    UndefinedCase{"AllEmpty",      {"", "", "", ""}}),
+    testing::CaseName);
+// clang-format on
 
 TEST(ComputeEstimateOrder, RunsTheDoneAtProjectionWhenDefined) {
     const Instant inAnHour = LocalInstant({2026, 6, 10, 13, 0, 0});

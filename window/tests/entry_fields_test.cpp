@@ -67,33 +67,21 @@ void EntryFieldsTest::keyFilterRefusesAllButDigits_data() {
     QTest::addColumn<QString>("text");  // what the field holds after "00" is replaced by "4"
     QTest::addColumn<int>("beeps");
 
-    QTest::newRow("digit replaces the selection") << int(Qt::Key_7) << 0 << "7"
-                                                  << "47" << 0;
-    QTest::newRow("letter") << int(Qt::Key_A) << 0 << "a"
-                            << "4" << 1;
-    QTest::newRow("decimal point") << int(Qt::Key_Period) << 0 << "."
-                                   << "4" << 1;
-    QTest::newRow("space") << int(Qt::Key_Space) << 0 << " "
-                           << "4" << 1;
-    QTest::newRow("minus") << int(Qt::Key_Minus) << 0 << "-"
-                           << "4" << 1;
-    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03"
-                            << "4" << 1;
-    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << int(Qt::ControlModifier) << "\x16"
-                            << "4" << 1;
-    QTest::newRow("Ctrl+X") << int(Qt::Key_X) << int(Qt::ControlModifier) << "\x18"
-                            << "4" << 1;
-    QTest::newRow("Ctrl+8 sends DEL") << int(Qt::Key_8) << int(Qt::ControlModifier) << "\x7f"
-                                      << "4" << 1;
-    QTest::newRow("Backspace deletes") << int(Qt::Key_Backspace) << 0 << "\b"
-                                       << "" << 0;
-    QTest::newRow("Delete passes") << int(Qt::Key_Delete) << 0 << "\x7f"
-                                   << "4" << 0;
-    QTest::newRow("keypad Enter presses OK")
-        << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r"
-        << "4" << 0;
-    QTest::newRow("Left moves") << int(Qt::Key_Left) << 0 << ""
-                                << "4" << 0;
+    // clang-format off
+    QTest::newRow("digit replaces the selection") << int(Qt::Key_7)         << 0                        << "7"    << "47" << 0;
+    QTest::newRow("letter")                       << int(Qt::Key_A)         << 0                        << "a"    << "4"  << 1;
+    QTest::newRow("decimal point")                << int(Qt::Key_Period)    << 0                        << "."    << "4"  << 1;
+    QTest::newRow("space")                        << int(Qt::Key_Space)     << 0                        << " "    << "4"  << 1;
+    QTest::newRow("minus")                        << int(Qt::Key_Minus)     << 0                        << "-"    << "4"  << 1;
+    QTest::newRow("Ctrl+C")                       << int(Qt::Key_C)         << int(Qt::ControlModifier) << "\x03" << "4"  << 1;
+    QTest::newRow("Ctrl+V")                       << int(Qt::Key_V)         << int(Qt::ControlModifier) << "\x16" << "4"  << 1;
+    QTest::newRow("Ctrl+X")                       << int(Qt::Key_X)         << int(Qt::ControlModifier) << "\x18" << "4"  << 1;
+    QTest::newRow("Ctrl+8 sends DEL")             << int(Qt::Key_8)         << int(Qt::ControlModifier) << "\x7f" << "4"  << 1;
+    QTest::newRow("Backspace deletes")            << int(Qt::Key_Backspace) << 0                        << "\b"   << ""   << 0;
+    QTest::newRow("Delete passes")                << int(Qt::Key_Delete)    << 0                        << "\x7f" << "4"  << 0;
+    QTest::newRow("keypad Enter presses OK")      << int(Qt::Key_Enter)     << int(Qt::KeypadModifier)  << "\r"   << "4"  << 0;
+    QTest::newRow("Left moves")                   << int(Qt::Key_Left)      << 0                        << ""     << "4"  << 0;
+    // clang-format on
 }
 
 void EntryFieldsTest::keyFilterRefusesAllButDigits() {
@@ -183,14 +171,12 @@ void EntryFieldsTest::otherRoutesRefuseAllButDigits() {
 void EntryFieldsTest::leavingAFieldPadsItAndSelectsIt_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
-    QTest::newRow("empty becomes 00") << ""
-                                      << "00";
-    QTest::newRow("single digit is padded") << "5"
-                                            << "05";
-    QTest::newRow("two digits stay") << "42"
-                                     << "42";
-    QTest::newRow("zero is padded") << "0"
-                                    << "00";
+    // clang-format off
+    QTest::newRow("empty becomes 00")       << ""   << "00";
+    QTest::newRow("single digit is padded") << "5"  << "05";
+    QTest::newRow("two digits stay")        << "42" << "42";
+    QTest::newRow("zero is padded")         << "0"  << "00";
+    // clang-format on
 }
 
 void EntryFieldsTest::leavingAFieldPadsItAndSelectsIt() {
@@ -223,14 +209,12 @@ void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit_data() {
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("the click that enters selects")
-        << "Txtmmin" << 1 << int(Qt::LeftButton) << "3" << 0;
-    QTest::newRow("a second click places the caret; full, so 3 beeps")
-        << "Txtmmin" << 2 << int(Qt::LeftButton) << "00" << 1;
-    QTest::newRow("the first click into the field focused at start selects")
-        << "TxthhIN" << 1 << int(Qt::LeftButton) << "3" << 0;
-    QTest::newRow("a side button enters without selecting")
-        << "Txtmmin" << 1 << int(Qt::BackButton) << "00" << 1;
+    // clang-format off
+    QTest::newRow("the click that enters selects")                           << "Txtmmin" << 1 << int(Qt::LeftButton) << "3"  << 0;
+    QTest::newRow("a second click places the caret; full, so 3 beeps")       << "Txtmmin" << 2 << int(Qt::LeftButton) << "00" << 1;
+    QTest::newRow("the first click into the field focused at start selects") << "TxthhIN" << 1 << int(Qt::LeftButton) << "3"  << 0;
+    QTest::newRow("a side button enters without selecting")                  << "Txtmmin" << 1 << int(Qt::BackButton) << "00" << 1;
+    // clang-format on
 }
 
 void EntryFieldsTest::aClickIntoAFieldSelectsItForTheNextDigit() {

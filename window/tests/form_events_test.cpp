@@ -77,12 +77,9 @@ void FormEventsTest::okShowsTheEstimate_data() {
         return QLocale::system().toString(QDate(2026, 6, ofJune), QLocale::ShortFormat);
     };
     // clang-format off
-    QTest::newRow("half hour at a quarter") << QStringList{"00", "30", "00", "25"} << "002:00:00"
-                                            << day(10) + " 1:30:00 PM" << "25.00 %";
-    QTest::newRow("halves round to even")   << QStringList{"00", "00", "01", "08"} << "000:00:12"
-                                            << day(10) + " 12:00:11 PM" << "08.00 %";
-    QTest::newRow("completion at midnight") << QStringList{"12", "00", "00", "50"} << "024:00:00"
-                                            << day(11) << "50.00 %";
+    QTest::newRow("half hour at a quarter") << QStringList{"00", "30", "00", "25"} << "002:00:00" << day(10) + " 1:30:00 PM"  << "25.00 %";
+    QTest::newRow("halves round to even")   << QStringList{"00", "00", "01", "08"} << "000:00:12" << day(10) + " 12:00:11 PM" << "08.00 %";
+    QTest::newRow("completion at midnight") << QStringList{"12", "00", "00", "50"} << "024:00:00" << day(11)                  << "50.00 %";
     // clang-format on
 }
 

@@ -81,9 +81,25 @@ struct FormDriver {
     }
 };
 
+// The application's look and language as a test found them, put back when the guard goes, however
+// the test ends: palette, font, layout direction and default locale. A test installs a translator
+// as a QTranslator of its own scope, which removes itself as it goes.
+struct AppStateGuard {
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    const Qt::LayoutDirection direction = QApplication::layoutDirection();
+    const QLocale locale;
+    ~AppStateGuard() {
+        QApplication::setPalette(palette);
+        QApplication::setFont(font);
+        QApplication::setLayoutDirection(direction);
+        QLocale::setDefault(locale);
+    }
+};
+
 // The desktop's font at a size: by default the size the window's table is laid out for, so
-// that it keeps its geometry.
-struct DesktopFont {
+// that it keeps its geometry. The font before it comes back when the window has gone.
+struct DesktopFont : AppStateGuard {
     explicit DesktopFont(qreal pointSize) {
         QFont font = QApplication::font();
         font.setPointSizeF(pointSize);

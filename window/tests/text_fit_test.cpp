@@ -150,6 +150,7 @@ void TextFitTest::everyTranslationFits() {
     const qreal sizes[] = {8, 10, 14, 20};
     QStringList problems;
     for (int run = 0; run < catalogues.size() * 8; ++run) {
+        const AppStateGuard restore;
         const QString catalogue = catalogues[run / 8];
         QFont font(run % 8 < 4 ? "Loma" : desktop.family());
         font.setPointSizeF(sizes[run % 4]);
@@ -208,10 +209,7 @@ void TextFitTest::everyTranslationFits() {
         overshoot.type("TxtProg", "99");
         overshoot.pickerTime()->setTime(QTime(23, 59, 59));
         checkResults(overshoot, true);
-        QCoreApplication::removeTranslator(&translator);
     }
-    // The last run, English in the desktop's family, leaves the direction and the family as they
-    // were.
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     QCOMPARE(catalogues.size(), LANGUAGE_COUNT + 1);
 }
@@ -219,12 +217,11 @@ void TextFitTest::everyTranslationFits() {
 void TextFitTest::resultsAreShownWhole_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("text");
-    QTest::newRow("longest total") << "Lbl_Total"
-                                   << "10067:45:00";
-    QTest::newRow("reached") << "LblDone"
-                             << "99.99 % (reached)";
-    QTest::newRow("huge overshoot") << "LblDone"
-                                    << "Completed\n(+ 8554400.00 %)";
+    // clang-format off
+    QTest::newRow("longest total")  << "Lbl_Total" << "10067:45:00";
+    QTest::newRow("reached")        << "LblDone"   << "99.99 % (reached)";
+    QTest::newRow("huge overshoot") << "LblDone"   << "Completed\n(+ 8554400.00 %)";
+    // clang-format on
 }
 
 void TextFitTest::resultsAreShownWhole() {
