@@ -117,9 +117,14 @@ QPushButton* ControlMaker::button(const ControlRow& row) {
 
 DoneTimePicker* ControlMaker::picker(const ControlRow& row) {
     auto* picker = place(new DoneTimePicker(window_), row);
-    // Its check box and time edit, whose buttons and arrows grow with the layout.
-    for (QWidget* part : picker->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    // Its check box and time edit, whose buttons and arrows grow with the layout, the edit as
+    // tall as the fields beside it rather than as its font.
+    for (QWidget* part : picker->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         part->setStyle(style_);
+        QSizePolicy policy = part->sizePolicy();
+        policy.setVerticalPolicy(QSizePolicy::Preferred);
+        part->setSizePolicy(policy);
+    }
     return picker;
 }
 

@@ -65,8 +65,18 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
 QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                   SubControl subControl, const QWidget* widget) const {
     if (const auto* spinBox = qstyleoption_cast<const QStyleOptionSpinBox*>(option)) {
+        // The buttons widen by the scale to the left, where the edit field gives way.
         const QStyleOptionSpinBox grown = Grown(*spinBox, widget, scale_);
-        return QProxyStyle::subControlRect(control, &grown, subControl, widget);
+        const auto base = [&](SubControl part) {
+            return QProxyStyle::subControlRect(control, &grown, part, widget);
+        };
+        const QRect up = base(SC_SpinBoxUp);
+        const int wider = qRound(up.width() * (scale_ - 1));
+        QRect rect = base(subControl);
+        if (subControl == SC_SpinBoxUp || subControl == SC_SpinBoxDown)
+            rect.setLeft(rect.left() - wider);
+        if (subControl == SC_SpinBoxEditField) rect.setRight(rect.right() - wider);
+        return rect;
     }
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || !box) {

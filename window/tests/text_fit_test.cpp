@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QTranslator>
 
@@ -222,6 +223,15 @@ void TextFitTest::everyTranslationFits() {
             ui.widget("TxthhIN")->x() > ui.widget("Txtssin")->x() ||
             ui.pickerTime()->text() != "12:00:00")
             problem("mirrored wrongly");
+        // The picker's check box and up and down buttons grow with the layout, from about 12.
+        const qreal grown = ui.form.width() / 337.0;
+        QStyleOptionSpinBox spinBox;
+        spinBox.initFrom(ui.pickerTime());
+        spinBox.subControls = QStyle::SC_All;
+        const QRect up = ui.pickerTime()->style()->subControlRect(
+            QStyle::CC_SpinBox, &spinBox, QStyle::SC_SpinBoxUp, ui.pickerTime());
+        if (std::min(ui.pickerCheck()->width(), up.width()) < 12 * grown)
+            problem("picker too small");
         if (!catalogue.isEmpty() && ui.get<QPushButton>("CmdCancel")->text() == "Cancel")
             problem("not in use");
         for (const QGroupBox* frame : ui.form.findChildren<QGroupBox*>()) {
