@@ -73,13 +73,13 @@ QRect FramePart(const QGroupBox* frame, QStyle::SubControl part) {
 
 // The control a frame's caption line, as tall as its font draws it, runs into, or none.
 QString CaptionOverlap(FormDriver& ui, const QGroupBox* frame) {
+    const QRect caption = FramePart(frame, QStyle::SC_GroupBoxLabel);
     for (const ControlRow* row : ControlTable::kRows) {
         const QWidget* other = ui.widget(row->name);
         if (!qobject_cast<const QGroupBox*>(other) &&
-            FramePart(frame, QStyle::SC_GroupBoxLabel).intersects(InWindow(other, other->rect())))
-            return QString("%1 caption %2 overlaps %3")
-                .arg(frame->objectName(),
-                     QDebug::toString(FramePart(frame, QStyle::SC_GroupBoxLabel)), row->name);
+            caption.intersects(InWindow(other, other->rect())))
+            return frame->objectName() + " caption " + QDebug::toString(caption) + " overlaps " +
+                   row->name;
     }
     return {};
 }
@@ -224,13 +224,12 @@ void TextFitTest::everyTranslationFits() {
             ui.pickerTime()->text() != "12:00:00")
             problem("mirrored wrongly");
         // The picker's check box and up and down buttons grow with the layout, from about 12.
-        const qreal grown = ui.form.width() / 337.0;
-        QStyleOptionSpinBox spinBox;
-        spinBox.initFrom(ui.pickerTime());
-        spinBox.subControls = QStyle::SC_All;
-        const QRect up = ui.pickerTime()->style()->subControlRect(
-            QStyle::CC_SpinBox, &spinBox, QStyle::SC_SpinBoxUp, ui.pickerTime());
-        if (std::min(ui.pickerCheck()->width(), up.width()) < 12 * grown)
+        QStyleOptionSpinBox box;
+        box.initFrom(ui.pickerTime());
+        const QStyle* style = ui.pickerTime()->style();
+        const int up =
+            style->subControlRect(QStyle::CC_SpinBox, &box, QStyle::SC_SpinBoxUp).width();
+        if (std::min(ui.pickerCheck()->width(), up) < 12 * ui.form.width() / 337.0)
             problem("picker too small");
         if (!catalogue.isEmpty() && ui.get<QPushButton>("CmdCancel")->text() == "Cancel")
             problem("not in use");
