@@ -62,7 +62,7 @@ done < <(env | grep '^QT_' || true)
 export WINEQT_FORCE_STDERR_LOGGING=1
 # The offscreen platform finds no fonts on Windows: it gets the build machine's, which fontconfig
 # gives it on Linux.
-if [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+if [[ "${QT_QPA_PLATFORM:-}" == offscreen* ]]; then
     export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu
 fi
 WINEPATH=

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -48,13 +49,18 @@ qreal LayoutScale(const QFont& font, qreal dpi, const estimate::Phrases& phrases
         return QString::fromStdString(estimate::Fill(pattern, figure));
     };
     // The done-at label is the narrowest: where the undefined texts fit it, they fit the total's
-    // and the completion's in bold, without loading a bold font before the first paint.
+    // and the completion's in bold, without loading a bold font before the first paint. An
+    // overshoot of three figures (a job done three times over) is as common as one of two.
     const QString longest[] = {
-        text(phrases.completed) + '\n' + text(phrases.overshoot, "99.99"),
+        text(phrases.completed) + '\n' + text(phrases.overshoot, "999.99"),
         text(phrases.reached, estimate::Fill(phrases.percent, "99.99")),
         text(phrases.undefined),
         text(phrases.undefinedMoment),
     };
+    // Fitting measures the lines as the font draws them, ascent, descent and leading, which some
+    // families make much taller than their size says. Two lines in the done-at label leave each
+    // at most 14.5 of the table's pixels, so a frame's caption line, drawn in the same font,
+    // fits the 16 between the frame's top and the controls below it as well.
     const auto fit = [&](qreal candidate) {
         const QSizeF room = Scaled(ControlTable::LblDone.geometry, candidate).size();
         return std::all_of(std::begin(longest), std::end(longest),
@@ -64,9 +70,16 @@ qreal LayoutScale(const QFont& font, qreal dpi, const estimate::Phrases& phrases
     return scale;
 }
 
+qreal LargestScale(const QSize& room, const QFont& font) {
+    const qreal line = QFontMetricsF(font).height();
+    const QSizeF client = QSizeF(room) - QSizeF(line / 2, 2.25 * line);
+    return std::max(1.0, std::min(client.width() / kDesignClientArea.width(),
+                                  client.height() / kDesignClientArea.height()));
+}
+
 ControlMaker::ControlMaker(QWidget* window, qreal scale)
     : window_(window),
-      style_(new WindowStyle(window)),
+      style_(new WindowStyle(window, scale)),
       scale_(scale),
       mirrored_(window->layoutDirection() == Qt::RightToLeft) {}
 
@@ -103,7 +116,16 @@ QPushButton* ControlMaker::button(const ControlRow& row) {
 }
 
 DoneTimePicker* ControlMaker::picker(const ControlRow& row) {
-    return place(new DoneTimePicker(window_), row);
+    auto* picker = place(new DoneTimePicker(window_), row);
+    // Its check box and time edit, whose buttons and arrows grow with the layout, the edit as
+    // tall as the fields beside it rather than as its font.
+    for (QWidget* part : picker->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        part->setStyle(style_);
+        QSizePolicy policy = part->sizePolicy();
+        policy.setVerticalPolicy(QSizePolicy::Preferred);
+        part->setSizePolicy(policy);
+    }
+    return picker;
 }
 
 QProgressBar* ControlMaker::bar(const ControlRow& row) {

@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
 #include "estimate/formats.h"
 
@@ -32,6 +33,12 @@ QRect Scaled(const QRect& rect, qreal scale);
 // lines taller than its size says (Thai fonts), it grows further until the done-at label's longest
 // texts fit at the user's size.
 qreal LayoutScale(const QFont& font, qreal dpi, const estimate::Phrases& phrases);
+
+// The largest scale at which the window, with the frame a window manager draws around it, fits
+// the room (the screen's available area), and never below 1. The frame is not known before the
+// window is first shown: it is taken as a title bar of two lines of the desktop's font and a
+// quarter line at each edge.
+qreal LargestScale(const QSize& room, const QFont& font);
 
 // Makes each control from its row of the table, in its place, and chains the focus order. Each
 // kind of control has its own maker, which returns it typed: the window holds it from the start.

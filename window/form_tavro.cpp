@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include "announcer.h"
 #include "control_maker.h"
@@ -59,8 +60,15 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
     QFont userFont = font();
     if (userFont.pointSizeF() <= 0)
         userFont.setPointSizeF(userFont.pixelSize() * 72.0 / logicalDpiY());
+    // On a screen too small for the layout at that font, the layout stops growing at the screen's
+    // edge and the window's texts take the largest size that the layout there was drawn for.
+    const qreal largest = LargestScale(screen()->availableGeometry().size(), userFont);
+    qreal scale = LayoutScale(userFont, logicalDpiY(), formats_.phrases);
+    while (scale > largest && userFont.pointSizeF() > 5) {
+        userFont.setPointSizeF(userFont.pointSizeF() - 0.25);
+        scale = LayoutScale(userFont, logicalDpiY(), formats_.phrases);
+    }
     setFont(userFont);
-    const qreal scale = LayoutScale(userFont, logicalDpiY(), formats_.phrases);
     setFixedSize(Scaled(kDesignClientArea, scale).size());
     buildControls(scale);
     connectControls();

@@ -3,8 +3,11 @@
 #include <algorithm>
 
 #include <qdrawutil.h>
+#include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
+#include <QStyleOptionSpinBox>
 #include <QWidget>
 
 namespace {
@@ -14,9 +17,31 @@ constexpr int kCaptionPadding = 2;  // between the gap's ends and the caption's 
 constexpr int kLineWidth = 2;       // the etched line: a shadow and a light line
 constexpr int kFocusInset = 4;      // from a button's edge to its focus frame, at the least
 
+// The spin box's option with font metrics of the layout's resolution: styles size a spin box's
+// buttons and arrows by the resolution its option's font metrics carry, not by the font's size.
+// The same for an option that has been through here already, as the style asks back for the
+// parts it draws.
+QStyleOptionSpinBox Grown(const QStyleOptionSpinBox& option, const QWidget* widget, qreal scale) {
+    QImage resolution(1, 1, QImage::Format_Mono);
+    const qreal dotsPerMeter = (widget ? widget->logicalDpiY() : 96) * scale / 0.0254;
+    resolution.setDotsPerMeterX(qRound(dotsPerMeter));
+    resolution.setDotsPerMeterY(qRound(dotsPerMeter));
+    QStyleOptionSpinBox grown = option;
+    grown.fontMetrics = QFontMetrics(widget ? widget->font() : QApplication::font(), &resolution);
+    return grown;
+}
+
 }  // namespace
 
-WindowStyle::WindowStyle(QObject* parent) { setParent(parent); }
+WindowStyle::WindowStyle(QObject* parent, qreal scale) : scale_(scale) { setParent(parent); }
+
+int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                             const QWidget* widget) const {
+    const int size = QProxyStyle::pixelMetric(metric, option, widget);
+    // The picker's check box grows with the layout.
+    if (metric == PM_IndicatorWidth || metric == PM_IndicatorHeight) return qRound(size * scale_);
+    return size;
+}
 
 int WindowStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                            QStyleHintReturn* returnData) const {
@@ -39,6 +64,20 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
 
 QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                   SubControl subControl, const QWidget* widget) const {
+    if (const auto* spinBox = qstyleoption_cast<const QStyleOptionSpinBox*>(option)) {
+        // The buttons widen by the scale to the left, where the edit field gives way.
+        const QStyleOptionSpinBox grown = Grown(*spinBox, widget, scale_);
+        const auto base = [&](SubControl part) {
+            return QProxyStyle::subControlRect(control, &grown, part, widget);
+        };
+        const QRect up = base(SC_SpinBoxUp);
+        const int wider = qRound(up.width() * (scale_ - 1));
+        QRect rect = base(subControl);
+        if (subControl == SC_SpinBoxUp || subControl == SC_SpinBoxDown)
+            rect.setLeft(rect.left() - wider);
+        if (subControl == SC_SpinBoxEditField) rect.setRight(rect.right() - wider);
+        return rect;
+    }
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || !box) {
         return QProxyStyle::subControlRect(control, option, subControl, widget);
@@ -65,6 +104,11 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
 
 void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                      QPainter* painter, const QWidget* widget) const {
+    if (const auto* spinBox = qstyleoption_cast<const QStyleOptionSpinBox*>(option)) {
+        const QStyleOptionSpinBox grown = Grown(*spinBox, widget, scale_);
+        QProxyStyle::drawComplexControl(control, &grown, painter, widget);
+        return;
+    }
     const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
     if (control != CC_GroupBox || !box) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
