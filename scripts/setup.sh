@@ -15,7 +15,7 @@ case "${1:-}" in
     # a Thai one and the smallest that draws Japanese and Chinese.
     test)
         packages=(tzdata xvfb xdotool imagemagick desktop-file-utils appstream weston xwayland
-            qt6-wayland x11-utils x11-xkb-utils orca at-spi2-core dbus fonts-dejavu-core
+            qt6-wayland x11-utils x11-xkb-utils orca at-spi2-core dbus lintian fonts-dejavu-core
             fonts-noto-core fonts-cantarell fonts-liberation2 fonts-thai-tlwg fonts-droid-fallback)
         ;;
     checks) packages=(clang libclang-rt-dev clang-format reuse) ;;
