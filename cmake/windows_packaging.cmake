@@ -48,8 +48,7 @@ install(CODE "
 # text, with Windows line ends. The installer shows it too.
 set(licence ${CMAKE_CURRENT_BINARY_DIR}/licence/${PROJECT_NAME}.txt)
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
-file(CONFIGURE OUTPUT ${licence} @ONLY NEWLINE_STYLE WIN32 CONTENT
-"@PROJECT_NAME@ @PROJECT_VERSION@, @PROJECT_HOMEPAGE_URL@
+string(CONFIGURE "@PROJECT_NAME@ @PROJECT_VERSION@, @PROJECT_HOMEPAGE_URL@
 Copyright (C) @TAVRO_COPYRIGHT@
 
 @TAVRO_LICENSE_NOTICE@
@@ -57,7 +56,9 @@ Copyright (C) @TAVRO_COPYRIGHT@
 The text of the licence (@TAVRO_LICENSE@) follows.
 
 
-@licence_text@")
+@licence_text@" licence_text @ONLY)
+string(REPLACE "\n" "\r\n" licence_text "${licence_text}")
+file(WRITE ${licence} "${licence_text}")
 install(FILES ${licence} DESTINATION licenses)
 
 # The licences of what ships beside the program: Qt (with the libraries it bundles) and the
