@@ -44,6 +44,23 @@ install(CODE "
             COMMAND_ERROR_IS_FATAL ANY)
     endif()")
 
+# TavroTime's own licence, first in its folder: the copyright and the notice, then the licence's
+# text, with Windows line ends. The installer shows it too.
+set(licence ${CMAKE_CURRENT_BINARY_DIR}/licence/${PROJECT_NAME}.txt)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence_text)
+string(CONFIGURE "@PROJECT_NAME@ @PROJECT_VERSION@, @PROJECT_HOMEPAGE_URL@
+Copyright (C) @TAVRO_COPYRIGHT@
+
+@TAVRO_LICENSE_NOTICE@
+
+The text of the licence (@TAVRO_LICENSE@) follows.
+
+
+@licence_text@" licence_text @ONLY)
+string(REPLACE "\n" "\r\n" licence_text "${licence_text}")
+file(WRITE ${licence} "${licence_text}")
+install(FILES ${licence} DESTINATION licenses)
+
 # The licences of what ships beside the program: Qt (with the libraries it bundles) and the
 # compiler's runtime, as the Debian packages of a cross build state them, and the licence texts
 # those statements refer to.

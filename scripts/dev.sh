@@ -39,6 +39,15 @@ if [ "$mode" = windows ] || [ "$mode" = windows-package ]; then
     installed=build/windows/wine/prefix/drive_c/users/$(id -un)/AppData/Local/Programs/TavroTime
     bash app/tests/wine_smoke_test.sh "$installed/TavroTime.exe" \
         build/windows/package/installed_screenshot.png "${runner[@]}"
+    # TavroTime's licence beside Qt's, in the zip and where the installer put it, and the
+    # installer's page that shows it before it installs.
+    for folder in build/windows/package/unpacked/TavroTime "$installed"; do
+        echo "$folder/licenses: $(ls "$folder/licenses" | paste -sd " ")"
+        for licence in TavroTime.txt Qt.txt; do
+            [ -s "$folder/licenses/$licence" ] || { echo "FAIL: no licenses/$licence" >&2; exit 1; }
+        done
+    done
+    grep -qx 'Page license' build/windows/installer.nsi || { echo "FAIL: no licence page" >&2; exit 1; }
     exit 0
 fi
 

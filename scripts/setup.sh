@@ -15,10 +15,10 @@ case "${1:-}" in
     # a Thai one and the smallest that draws Japanese and Chinese.
     test)
         packages=(tzdata xvfb xdotool imagemagick desktop-file-utils appstream weston xwayland
-            qt6-wayland x11-utils x11-xkb-utils orca at-spi2-core dbus fonts-dejavu-core
+            qt6-wayland x11-utils x11-xkb-utils orca at-spi2-core dbus lintian fonts-dejavu-core
             fonts-noto-core fonts-cantarell fonts-liberation2 fonts-thai-tlwg fonts-droid-fallback)
         ;;
-    checks) packages=(clang libclang-rt-dev clang-format) ;;
+    checks) packages=(clang libclang-rt-dev clang-format reuse) ;;
     screenshots) packages=(openbox qt6-gtk-platformtheme) ;;
     # The x86-64 posix-threads cross compilers only; the mingw-w64 metapackage adds 0.75 GB of
     # compilers for 32-bit and win32 threads.

@@ -14,7 +14,8 @@ source "$(dirname "$0")/x_session.sh"
 # Each name of the resource's version block is followed by its value.
 pairs=$(strings -el "$program" | awk 'NR > 1 { print previous "=" $0 } { previous = $0 }')
 for pair in FileVersion=1.00 ProductVersion=1.00 ProductName=TavroStat InternalName=TavroTime \
-    OriginalFilename=TavroTime.exe; do
+    OriginalFilename=TavroTime.exe \
+    "LegalCopyright=Copyright (C) 2026 TavroStat. GPL-3.0-or-later."; do
     grep -qxF "$pair" <<<"$pairs" || fail "no $pair in the version information"
 done
 

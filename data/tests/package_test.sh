@@ -24,9 +24,14 @@ for file in \
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
     "usr/share/icons/hicolor/16x16/apps/$app_id.png" \
     "usr/share/icons/hicolor/32x32/apps/$app_id.png" \
-    "usr/share/icons/hicolor/48x48/apps/$app_id.png"; do
+    "usr/share/icons/hicolor/48x48/apps/$app_id.png" \
+    usr/share/doc/tavrotime/copyright \
+    usr/share/doc/tavrotime/changelog.gz \
+    usr/share/man/man1/TavroTime.1.gz; do
     [ -s "$scratch/root/$file" ] || fail "missing $file"
 done
+# Debian's policy: no error and no warning (lintian says when it runs as root; that is no finding).
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $report"
 desktop="$scratch/root/usr/share/applications/$app_id.desktop"
 metainfo="$scratch/root/usr/share/metainfo/$app_id.metainfo.xml"
 desktop-file-validate "$desktop"
@@ -47,4 +52,4 @@ field() { dpkg-deb -f "$deb" "$1"; }
 field Depends | grep -q 'libqt6widgets6' || fail "dependencies not computed: $(field Depends)"
 
 bash "$smoke_test" "$scratch/root/usr/bin/TavroTime" "$scratch/screenshot.png"
-echo "package $(basename "$deb") holds the program, its desktop files and icons, and runs"
+echo "package $(basename "$deb") holds the program, its desktop files, icons and documentation, passes lintian and runs"
