@@ -30,6 +30,21 @@ done
 DISPLAY=$("$@" --display)
 export DISPLAY
 
+# TZ=Europe/Berlin gives Wine its zone and reaches the program, whose C runtime cannot read it: the
+# picker opens at Berlin's time (copied with Ctrl+A, Ctrl+C), not at UTC's.
+from=$(TZ=Europe/Berlin date +%T)
+TZ=Europe/Berlin "$@" "$program" &
+app=$!
+timeout 60 xdotool search --sync --onlyvisible --name '^TavroTime 1\.0$' windowfocus --sync \
+    key --delay 40 Tab Tab Tab Tab Tab ctrl+a ctrl+c
+for _ in $(seq 50); do  # until the copy replaces an earlier run's; across midnight, any time
+    shown=$(xclip -o -selection clipboard 2>/dev/null || true) to=$(TZ=Europe/Berlin date +%T)
+    [[ ! $shown < $from && ! $shown > $to || $from > $to ]] && break || sleep 0.1
+done
+echo "picker under TZ=Europe/Berlin: $shown, Berlin time $from to $to"
+[[ ! $shown < $from && ! $shown > $to || $from > $to ]] || fail "the picker opened off Berlin time"
+close_with_escape || fail "the program did not end cleanly"
+
 printf 'Bell(ImAlive) ignore\nBell() echo "bell\\n"\n' >"$scratch/bell.cf"
 stdbuf -oL xkbevd -cfg "$scratch/bell.cf" >"$scratch/bells" 2>/dev/null &
 bells=$!
