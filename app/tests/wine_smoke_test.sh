@@ -28,7 +28,7 @@ for pair in FileVersion=1.00 ProductVersion=1.00 ProductName=TavroStat InternalN
 done
 
 # The manifest Windows reads before the program runs: exactly the project's, no linker default.
-cmp <(wrestool -x --type=24 "$program") "$(dirname "$0")/../TavroTime.exe.manifest" ||
+cmp <(wrestool -x --raw --type=24 "$program") "$(dirname "$0")/../TavroTime.exe.manifest" ||
     fail "the manifest in the program is not app/TavroTime.exe.manifest"
 
 DISPLAY=$("$@" --display)
