@@ -209,15 +209,21 @@ void FormEventsTest::theBorderOffersNoResizing() {
 #ifdef Q_OS_WIN
     if (QGuiApplication::platformName() != "windows") QSKIP("needs QT_QPA_PLATFORM=windows");
     FormUnderTest ui;
+    QWidget other;  // in front: Qt answers for the window in front itself
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
     const auto window = reinterpret_cast<HWND>(ui.form.winId());
     RECT r;
     QVERIFY(GetWindowRect(window, &r));
-    // The outer frame's corners and the middles of its edges answer as a plain border.
+    // The outer frame's corners and the middles of its edges: the title bar at the top, else a
+    // plain border.
     const LONG midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
     for (const LONG x : {r.left, midX, r.right - 1}) {
         for (const LONG y : {r.top, midY, r.bottom - 1}) {
             const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
-            QCOMPARE(hit, LRESULT(x == midX && y == midY ? HTCLIENT : HTBORDER));
+            QCOMPARE(hit, LRESULT(y == r.top               ? HTCAPTION
+                                  : x == midX && y == midY ? HTCLIENT
+                                                           : HTBORDER));
         }
     }
 #else
