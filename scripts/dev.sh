@@ -18,7 +18,7 @@ if [ "$mode" = windows ] || [ "$mode" = windows-package ]; then
     export TAVRO_QT_WINDOWS
     cmake --preset windows
     cmake --build --preset windows -j 2
-    runner=(bash scripts/wine-run.sh build/windows/wine "" build/windows/wine_without_tz.exe)
+    runner=(bash scripts/wine-run.sh build/windows/wine "")
     trap '"${runner[@]}" --stop' EXIT
     # Sets up the Wine prefix before CTest lists the estimate tests under it.
     "${runner[@]}" --display >/dev/null

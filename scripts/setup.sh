@@ -24,7 +24,7 @@ case "${1:-}" in
     # compilers for 32-bit and win32 threads.
     windows)
         packages=(g++-mingw-w64-x86-64-posix wine wine64 nsis googletest dpkg-dev xvfb imagemagick
-            zip unzip locales fonts-dejavu-core fonts-wine)
+            zip unzip locales fonts-dejavu-core fonts-wine icoutils xclip)
         ;;
     *) echo "usage: $0 build|test|checks|screenshots|windows" >&2; exit 2 ;;
 esac

@@ -6,15 +6,14 @@
 # - QT_* variables reach the program the way Wine 8 passes them, as WINEQT_*, and Qt Test writes
 #   to stderr, which the program has without a console;
 # - the offscreen platform gets fonts;
-# - TZ gives Wine its zone and is then removed from the Windows environment (WITHOUT_TZ.exe);
+# - TZ gives Wine its zone, and reaches the Windows program too, which reads it as Windows does;
 # - the DLLs from the folders DLL_DIRS (colon-separated) through WINEPATH.
-# Usage: wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe PROGRAM [ARG...]
-#        wine-run.sh STATE DLL_DIRS WITHOUT_TZ.exe --display|--stop
+# Usage: wine-run.sh STATE DLL_DIRS PROGRAM [ARG...]
+#        wine-run.sh STATE DLL_DIRS --display|--stop
 set -euo pipefail
 state=$(realpath -m "$1")
 dll_dirs=$2
-without_tz=$3
-shift 3
+shift 2
 mkdir -p "$state"
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -69,4 +68,4 @@ WINEPATH=
 IFS=: read -ra folders <<<"$dll_dirs"
 for folder in "${folders[@]}"; do WINEPATH+="$(winepath -w "$folder");"; done
 export WINEPATH
-exec wine "$without_tz" "$@"
+exec wine "$@"

@@ -20,6 +20,10 @@
 #include "stopwatch_icon.h"
 #include "window_texts.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 // The result texts' words in the language of the installed catalogues, English without one.
@@ -74,6 +78,27 @@ FormTavro::FormTavro(estimate::Clock clock, const QLocale& locale, std::function
     connectControls();
     load();
 }
+
+#ifdef Q_OS_WIN
+// Qt gives every top-level window on Windows a sizing frame, whose border shows resize cursors
+// and can be dragged, on this window of fixed size too (Qt's own answer covers only the active
+// window). The border answers as a fixed dialog's does: a plain border, and at the top the title
+// bar, which moves the window, as Qt answers there. MSWindowsFixedSizeDialogHint would drop the
+// frame, but Qt does not recommend it where screens have different scales, and the window must
+// follow a change of scale.
+bool FormTavro::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    const auto* msg = static_cast<const MSG*>(message);
+    if (msg->message == WM_NCHITTEST) {
+        const LRESULT hit = DefWindowProcW(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+        if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+            const bool top = hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT;
+            *result = top ? HTCAPTION : HTBORDER;
+            return true;
+        }
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
 
 void FormTavro::buildControls(qreal scale) {
     using Row = ControlTable;

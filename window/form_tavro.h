@@ -28,6 +28,11 @@ public:
     FormTavro(estimate::Clock clock, const QLocale& locale, std::function<void()> beep,
               QWidget* parent = nullptr);
 
+#ifdef Q_OS_WIN
+protected:
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
 private:
     void buildControls(qreal scale);
     void connectControls();

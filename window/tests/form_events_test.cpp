@@ -8,6 +8,10 @@
 
 #include "form_fixture.h"
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 class FormEventsTest : public QObject {
     Q_OBJECT
 
@@ -23,6 +27,7 @@ private slots:
     void clearingThePickerGreysTheResultAndKeepsIt();
     void spaceTogglesThePickerAndKeepsTheFocusInIt();
     void aCoreFailureEndsTheEventNotTheProgram();
+    void theBorderOffersNoResizing();
 };
 
 void FormEventsTest::enterPressesOkFromEveryControl_data() {
@@ -195,6 +200,32 @@ void FormEventsTest::aCoreFailureEndsTheEventNotTheProgram() {
     QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
     QCOMPARE(total->text(), QString("000:00:20"));
     QCOMPARE(done->text(), QString("90.00 %"));
+}
+
+void FormEventsTest::theBorderOffersNoResizing() {
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() != "windows") QSKIP("needs QT_QPA_PLATFORM=windows");
+    FormUnderTest ui;
+    QWidget other;  // in front: Qt answers for the window in front itself
+    other.show();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    const auto window = reinterpret_cast<HWND>(ui.form.winId());
+    RECT r;
+    QVERIFY(GetWindowRect(window, &r));
+    // The outer frame's corners and the middles of its edges: the title bar at the top, else a
+    // plain border.
+    const LONG midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+    for (const LONG x : {r.left, midX, r.right - 1}) {
+        for (const LONG y : {r.top, midY, r.bottom - 1}) {
+            const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+            QCOMPARE(hit, LRESULT(y == r.top               ? HTCAPTION
+                                  : x == midX && y == midY ? HTCLIENT
+                                                           : HTBORDER));
+        }
+    }
+#else
+    QSKIP("Windows only");
+#endif
 }
 
 QTEST_MAIN(FormEventsTest)

@@ -12,6 +12,11 @@
 #include "estimate/clock.h"
 #include "estimate/conversions.h"
 #include "form_tavro.h"
+#include "platform.h"
+
+// Start-up's platform choices, as the program makes them: under Wine, the TZ=Europe/Berlin that
+// gives Wine its zone is dropped for the Windows C runtime.
+inline const int kPlatformChoices = (ApplyPlatformChoices(), 0);
 
 // Drags a text over a widget and lets go there with Shift held, which asks for a move. The events
 // go to its window, which hands them on as it does a drag from another program: the drop comes
