@@ -5,21 +5,30 @@
 # too; in English and in German.
 # Usage: orca_test.sh PROGRAM
 set -euo pipefail
-# A session bus of its own, which starts the AT-SPI bus when Orca asks and ends with the test.
-[ -v ORCA_TEST_BUS ] || exec env ORCA_TEST_BUS=1 dbus-run-session -- bash "$0" "$@"
+# A session bus of its own, which starts the AT-SPI bus when Orca asks and ends with the test. The
+# AT-SPI bus takes the bus's environment and puts its socket in the runtime folder, or else in
+# the home folder's cache, where another session's test would take it over: both are the test's.
+# Orca names its process orca and does not start while another orca of the same user runs: the
+# tests of several sessions take turns.
+if [ ! -v ORCA_TEST_BUS ]; then
+    home=$(mktemp -d)
+    exec flock -o /tmp/tavrotime-orca-test.lock env ORCA_TEST_BUS="$home" HOME="$home" \
+        XDG_RUNTIME_DIR="$home" dbus-run-session -- bash "$0" "$@"
+fi
 program=$1
 source "$(dirname "$0")/x_session.sh"
+trap 'cleanup; rm -rf "$ORCA_TEST_BUS"' EXIT
 
 start_xvfb 640x480x24
 # Orca with its default settings.
-export DISPLAY=$screen HOME=$scratch XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=xcb
+export DISPLAY=$screen QT_QPA_PLATFORM=xcb
 # Qt's accessibility bridge, on only here, keeps a few objects to the end of the process; in the
 # sanitizer build the other tests check the program for leaks.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 # On a terminal Orca writes its log line by line, not in blocks that may wait for more to come.
-# Orca refuses to start while a process named orca runs for the same user, on any bus; started
-# through python3 it keeps out of the way of other sessions' tests, and they of its.
 log=$scratch/orca.log && touch "$log"
+# An Orca started otherwise, as by a test that does not take turns, may still be ending.
+for _ in $(seq 120); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 1; done
 script -qfec "exec /usr/bin/python3 $(command -v orca) --debug-file=/dev/stdout" "$log" \
     </dev/null >/dev/null 2>&1 &
 orca=$!
