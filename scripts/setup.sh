@@ -8,8 +8,9 @@ set -euo pipefail
 case "${1:-}" in
     build)
         # dpkg-dev and file: cpack reads the package's library dependencies off the binary.
+        # qt6-base-private-dev: a window test turns Qt 6.4's accessibility on.
         packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev qt6-tools-dev qt6-l10n-tools
-            qt6-translations-l10n dpkg-dev file)
+            qt6-translations-l10n dpkg-dev file qt6-base-private-dev)
         ;;
     # The fonts the window's tests measure with (cmake/test_fonts.conf.in): desktops' families,
     # a Thai one and the smallest that draws Japanese and Chinese.

@@ -15,7 +15,8 @@ state=$(realpath -m "$1")
 dll_dirs=$2
 shift 2
 mkdir -p "$state"
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's messages only where a test asks for them.
+export WINEPREFIX=$state/prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ "${1:-}" = --stop ]; then
     wineserver -k 2>/dev/null || true

@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStatusBar>
 
 #include "window_texts.h"
 
@@ -13,13 +14,23 @@ QAccessibleInterface* NotificationFactory(const QString& className, QObject* obj
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
 }
 
+// Orca 43 says the title of a dialog before each notification in it, but nothing before one whose
+// top is a window of another kind; and it puts a notification on the braille display only from
+// the labels in it, hidden ones only where the notification lies in a status bar.
+QWidget* HiddenStatusBar(QWidget* owner) {
+    auto* bar = new QStatusBar(owner);
+    bar->setSizeGripEnabled(false);
+    bar->setWindowFlags(Qt::Window);
+    return bar;
+}
+
 }  // namespace
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+Announcer::Announcer(QWidget* window)
+    : QWidget(HiddenStatusBar(window)), message_(new QLabel(this)) {
     static const bool kFactoryInstalled = (QAccessible::installFactory(NotificationFactory), true);
     Q_UNUSED(kFactoryInstalled);
     setObjectName(QStringLiteral("Announcer"));
-    hide();
 }
 
 void Announcer::announce(std::initializer_list<const QLabel*> results) {
@@ -32,7 +43,21 @@ void Announcer::announce(std::initializer_list<const QLabel*> results) {
         //: time", %2 the result as the window shows it.
         sentences << WindowTexts::tr("%1: %2.").arg(frame->title(), text);
     }
-    setAccessibleName(sentences.join(QLatin1Char(' ')));
-    QAccessibleEvent appeared(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&appeared);
+    const QString sentence = sentences.join(QLatin1Char(' '));
+    message_->setText(sentence);
+#ifdef Q_OS_WIN
+    // A UI Automation client hears only the elements of a window, and the status bar has none:
+    // the notification comes from the window the status bar belongs to.
+    QObject* const source = parentWidget()->parentWidget();
+#else
+    QObject* const source = this;
+#endif
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(source, sentence);
+#elif defined(Q_OS_WIN)
+    QAccessibleValueChangeEvent event(source, sentence);
+#else
+    QAccessibleEvent event(source, QAccessible::ObjectShow);
+#endif
+    QAccessible::updateAccessibility(&event);
 }

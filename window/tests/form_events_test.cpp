@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -5,12 +6,48 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimeZone>
+#include <QTranslator>
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#endif
 
 #include "form_fixture.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
+
+// The sentences the window hands to screen readers, in the events Qt's accessibility bridges
+// present: an announcement, a text value (raised on Windows as a UI Automation notification), or
+// a notification appearing (Linux, Qt 6.4), which says its label.
+struct Spoken {
+    static inline QStringList sentences;
+    static void hear(QAccessibleEvent* event) {
+        QAccessibleInterface* source = event->accessibleInterface();
+        if (event->type() == QAccessible::ValueChanged) {
+            const QVariant value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
+            if (value.typeId() == QMetaType::QString) sentences << value.toString();
+        } else if (event->type() == QAccessible::ObjectShow && source &&
+                   source->role() == QAccessible::Notification) {
+            sentences << (source->childCount() ? source->child(0)->text(QAccessible::Name) : "");
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+        } else if (event->type() == QAccessible::Announcement) {
+            sentences << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
+        }
+    }
+    Spoken() {
+        sentences.clear();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+        // Qt 6.4 calls the handler only while a screen reader has turned accessibility on.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+#endif
+        QAccessible::installUpdateHandler(hear);
+    }
+    ~Spoken() { QAccessible::installUpdateHandler(nullptr); }
+};
 
 class FormEventsTest : public QObject {
     Q_OBJECT
@@ -28,6 +65,8 @@ private slots:
     void spaceTogglesThePickerAndKeepsTheFocusInIt();
     void aCoreFailureEndsTheEventNotTheProgram();
     void theBorderOffersNoResizing();
+    void resultsAreSpokenInTheWindowsLanguage();
+    void uiAutomationRaisesTheSpokenResults();
 };
 
 void FormEventsTest::enterPressesOkFromEveryControl_data() {
@@ -96,12 +135,15 @@ void FormEventsTest::okShowsTheEstimate() {
     FormUnderTest ui;
     const char* names[] = {"TxthhIN", "Txtmmin", "Txtssin", "TxtProg"};
     for (int i = 0; i < 4; ++i) ui.type(names[i], fields[i]);
+    Spoken spoken;
     QTest::mouseClick(ui.widget("CmdOK"), Qt::LeftButton);
 
     QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), total);
     // Newer locale data put a narrow no-break space before AM and PM.
     QCOMPARE(ui.get<QLabel>("LblCompletion")->text().replace(QChar(0x202F), ' '), completion);
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), done);
+    QCOMPARE(spoken.sentences.join('|').replace(QChar(0x202F), ' '),
+             QString("Total time: %1. Completion: %2. Done at: %3.").arg(total, completion, done));
     for (const char* name : names) {
         QCOMPARE(ui.get<QLineEdit>(name)->selectionStart(), 0);
         QCOMPARE(ui.get<QLineEdit>(name)->selectedText().size(), 2);
@@ -126,12 +168,15 @@ void FormEventsTest::pickerChangeRefreshesOnlyTheDoneAtResult() {
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("[undefined]"));
 
     ui.typeOneHourAtHalf();
+    Spoken spoken;
     ui.pickerTime()->setTime(QTime(14, 0));
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("Completed\n(+ 50.00 %)"));
     ui.pickerTime()->setTime(QTime(11, 30));
     QCOMPARE(ui.get<QLabel>("LblDone")->text(), QString("25.00 % (reached)"));
     QCOMPARE(ui.get<QLabel>("Lbl_Total")->text(), QString());
     QCOMPARE(ui.get<QLabel>("LblCompletion")->text(), QString());
+    QCOMPARE(spoken.sentences,
+             QStringList({"Done at: Completed (+ 50.00 %).", "Done at: 25.00 % (reached)."}));
 }
 
 void FormEventsTest::clearingThePickerGreysTheResultAndKeepsIt() {
@@ -144,8 +189,12 @@ void FormEventsTest::clearingThePickerGreysTheResultAndKeepsIt() {
     ui.pickerCheck()->setChecked(false);
     QVERIFY(!done->isEnabled());
     QCOMPARE(done->text(), QString("100.00 %"));
-    QTest::keyClick(ui.widget("TxtProg"), Qt::Key_Return);  // OK keeps it too
+    Spoken spoken;
+    // OK keeps it too, and says nothing of it.
+    QTest::keyClick(ui.widget("TxtProg"), Qt::Key_Return);
     QCOMPARE(done->text(), QString("100.00 %"));
+    QCOMPARE(spoken.sentences.size(), 1);
+    QVERIFY(!spoken.sentences[0].contains("Done at"));
 
     ui.type("TxtProg", "25");
     ui.pickerCheck()->setChecked(true);
@@ -225,6 +274,38 @@ void FormEventsTest::theBorderOffersNoResizing() {
     }
 #else
     QSKIP("Windows only");
+#endif
+}
+
+void FormEventsTest::resultsAreSpokenInTheWindowsLanguage() {
+    QTranslator german;
+    QVERIFY(german.load("tavrotime_de", ":/i18n"));
+    QCoreApplication::installTranslator(&german);  // until it goes out of scope
+    FormUnderTest ui(FormUnderTest::kNoon, QLocale(QLocale::German, QLocale::Germany));
+    ui.typeOneHourAtHalf();
+    Spoken spoken;
+    ui.pickerTime()->setTime(QTime(14, 0));
+    QCOMPARE(spoken.sentences, QStringList("Stand um: Fertig (+ 50,00\u00a0%)."));
+}
+
+// Run alone on the windows platform, with Wine's trace of UI Automation, which its CTest entry
+// reads for the notification.
+void FormEventsTest::uiAutomationRaisesTheSpokenResults() {
+#ifdef Q_OS_WIN
+    if (QGuiApplication::platformName() != "windows")
+        QSKIP("UI Automation needs the windows platform");
+    if (!GetProcAddress(LoadLibraryW(L"uiautomationcore.dll"), "UiaRaiseNotificationEvent")) {
+        QSKIP(
+            "This uiautomationcore.dll (Wine 8's) has no UiaRaiseNotificationEvent, and its "
+            "UiaClientsAreListening, a stub, says no client listens: Qt raises nothing");
+    }
+    FormUnderTest ui;
+    // What a UI Automation client asks a window first (UiaRootObjectId): Qt's bridge starts.
+    SendMessageW(reinterpret_cast<HWND>(ui.form.winId()), WM_GETOBJECT, 0, LPARAM(-25));
+    ui.typeOneHourAtHalf();
+    QTest::keyClick(ui.widget("TxtProg"), Qt::Key_Return);
+#else
+    QSKIP("UI Automation is Windows' accessibility interface");
 #endif
 }
 
