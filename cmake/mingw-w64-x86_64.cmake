@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 posix-threads compilers (std::thread
 # and <mutex> need them). Qt for Windows is built with this file, and Qt's qt.toolchain.cmake loads
 # it again for the program. On Windows itself the native compilers serve.

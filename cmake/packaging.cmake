@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installed files; its library dependencies are read off the binary by
 # dpkg-shlibdeps. Name, version, summary and homepage come from the project.
 set(CPACK_GENERATOR DEB)

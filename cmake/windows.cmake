@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows build: the files laid out side by side, the tests that cannot run there, and, when
 # cross-built, the tests run under Wine.
 if(WIN32)

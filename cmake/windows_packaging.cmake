@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a Windows user gets, laid out beside TavroTime.exe: the Qt DLLs it loads, the platform and
 # style plugins, Qt's own catalogues for the program's languages, qt.conf, and the compiler's
 # runtime. The windows_package target stages it and makes the portable zip and the per-user

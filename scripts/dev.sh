@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 or 13 machine, builds TavroTime, then opens it (run) or runs every test
 # (test). windows cross-builds TavroTime.exe and runs its tests under Wine; windows-package makes
 # the portable zip and the installer and starts the program from each under Wine.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the window as a desktop shows it (title bar and icon drawn by openbox), at scale
 # factors 1 and 2, with a dark palette, and in Arabic, mirrored, for checking by eye that every
 # text is whole and the icon crisp. Writes build/screenshots/*.png.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that a group of tasks needs, asking apt only for missing ones. The
 # names are those of both Debian 12 and Debian 13, never a versioned compiler package.
 # windows also builds the minimal Qt for Windows into its cache (scripts/windows-qt.sh).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds a minimal shared Qt for Windows from Debian's source of the host's own Qt version, with the
 # mingw-w64 compilers and the host's Qt tools, into a cache outside the repository. The cache is
 # reused while its key (Qt version, compiler version, configure options) matches.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a program of the Windows build under Wine: CTest's cross-compiling emulator, also used by
 # the end-to-end tests and the packaging checks.
 # - a private Wine prefix under STATE, set up once, with its own Xvfb and a wineserver that both

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "done_time_picker.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The one window. Data flows one way: the four entry fields and the done-at picker are read as

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second program for the end-to-end tests: a press in its window drags the text it was given
 // over X11 drag and drop, offering a move or a copy, and it prints "dragging" and then the action
 // the target settled on (move, copy or ignore), which tells a source whether to delete its text. It

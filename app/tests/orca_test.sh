@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end with the Orca screen reader in a private session (X server, D-Bus, the AT-SPI bus it
 # starts on demand): after OK Orca speaks the total and the completion, after a change of the
 # done-at picker the new done-at result, without the window's title and on the braille display

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: the real program in a private X server, typed at as a user would with xdotool; with
 # DRAG_SOURCE, texts dragged into it from another program.
 # Usage: smoke_test.sh PROGRAM SCREENSHOT.png [DRAG_SOURCE]

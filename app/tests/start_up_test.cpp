@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up as the program runs it. The window speaks the user's language and writes
 // figures in the user's formats, and the two follow different settings: LANGUAGE (or
 // LC_MESSAGES) for the words, LC_ALL or LANG for the formats. CTest runs each language row in

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end on a Wayland desktop: weston (drawing into a private Xvfb, which passes on the keys
 # that xdotool sends) with XWayland, the program started as a Wayland session starts it. Checks
 # the title, the class the desktop entry names, that a refused key rings the X bell on XWayland's

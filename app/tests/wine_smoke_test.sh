@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end on Windows: the version information Windows shows for the file, then the real
 # program under Wine, in the runner's X server, typed at with xdotool: the title, no bell for
 # digits and one for a refused key (Wine rings MessageBeep as the X bell), an estimate left in a

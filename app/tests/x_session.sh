@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests, which source it: a scratch folder, removed at the end with the
 # processes the test started; a private X server; the program's window; the X bells rung; and the
 # session every smoke test runs, once per platform.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build, unpacks it into a scratch folder, checks what
 # it holds and says about itself, then runs the unpacked program under Xvfb.
 # Usage: package_test.sh BUILD_DIR SMOKE_TEST APPLICATION_ID VERSION LANGUAGE...

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary texts, clock instants and done-at times through every public function of the
 // estimation core. OverflowError is the one failure these functions may report.
 #include <fuzzer/FuzzedDataProvider.h>

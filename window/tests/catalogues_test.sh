@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 TavroStat
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every catalogue is complete: lupdate, run over the window's sources into copies of the
 # catalogues, finds no text without a translation (new or unfinished) and no translation whose
 # text has gone (vanished or obsolete), and no translation is empty.

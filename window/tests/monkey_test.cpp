@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long seeded stream of random user input against the window. After every event, each field
 // holds zero to two ASCII digits, each result label holds a text the program can produce, and
 // the bar shows the percentage field's number. Set MONKEY_SEED to replay a run, MONKEY_EVENTS to

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 TavroStat
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every zone of the system's time-zone database whose clocks change in 2026, on each day of
 // change: the picker covers exactly that local day and starts at the real moment, every hour
 // typed or stepped to is a time the clock shows that day (one outside it or skipped beeps), and the
