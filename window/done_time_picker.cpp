@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScopedValueRollback>
 #include <QTimeZone>
 
@@ -64,9 +65,22 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override {
+        // A typed separator (":") goes on to the next section, as in any time edit; only Tab
+        // leaves, else typing 14:30 would leave at the colon and Enter would then press Cancel.
+        if (separatorTyped_) return QDateTimeEdit::focusNextPrevChild(next);
         return QAbstractSpinBox::focusNextPrevChild(next);
     }
     void keyPressEvent(QKeyEvent* event) override {
+        // A full hour or minute has already moved the edit on to the next section: the colon typed
+        // after it belongs there, and must not skip that section.
+        const int at = lineEdit()->hasSelectedText() ? lineEdit()->selectionStart()
+                                                     : lineEdit()->cursorPosition();
+        if (event->text() == QLatin1String(":") && at > 0 && text().at(at - 1) == u':') {
+            event->accept();
+            return;
+        }
+        const QScopedValueRollback separator(
+            separatorTyped_, event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab);
         refused_ = false;
         typing_ = true;
         QDateTimeEdit::keyPressEvent(event);
@@ -99,6 +113,7 @@ protected:
 private:
     DoneTimePicker* picker_;
     bool typing_ = false;
+    bool separatorTyped_ = false;
     mutable bool refused_ = false;
 };
 

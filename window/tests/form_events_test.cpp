@@ -227,6 +227,15 @@ void FormEventsTest::spaceTogglesThePickerAndKeepsTheFocusInIt() {
     QCOMPARE(changes.count(), 2);
     ui.pickerTime()->setTime(QTime(13, 0));
     QCOMPARE(changes.count(), 3);
+    // Typed with its colons, a time stays in the picker, section by section, whether a section
+    // was full (and the edit moved on by itself) or not.
+    for (const auto& [typed, time] :
+         {std::pair{"14:30:05", QTime(14, 30, 5)}, {"1:30:05", QTime(1, 30, 5)}}) {
+        ui.pickerTime()->setSelectedSection(QDateTimeEdit::HourSection);
+        QTest::keyClicks(ui.pickerTime(), QString::fromLatin1(typed));
+        QCOMPARE(QApplication::focusWidget(), ui.pickerTime());
+        QCOMPARE(ui.pickerTime()->time(), time);
+    }
 }
 
 void FormEventsTest::aCoreFailureEndsTheEventNotTheProgram() {
