@@ -17,8 +17,9 @@ state=$(realpath -m "$1")
 dll_dirs=$2
 shift 2
 mkdir -p "$state"
-# Wine's messages only where a test asks for them.
-export WINEPREFIX=$state/prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's messages only where a test asks for them, but for a DLL the program cannot load: without
+# that line such a program ends at once, with exit code 53 and not a word.
+export WINEPREFIX=$state/prefix WINEDEBUG=${WINEDEBUG:--all,err+module} WINEDLLOVERRIDES="mscoree,mshtml="
 
 if [ "${1:-}" = --stop ]; then
     wineserver -k 2>/dev/null || true
@@ -67,8 +68,13 @@ export WINEQT_FORCE_STDERR_LOGGING=1
 if [[ "${QT_QPA_PLATFORM:-}" == offscreen* ]]; then
     export WINEQT_QPA_FONTDIR=Z:/usr/share/fonts/truetype/dejavu
 fi
+# Z: is the Unix root in every prefix. Spelt here rather than asked of winepath, one Wine process
+# more for each folder that could fail without a word.
 WINEPATH=
 IFS=: read -ra folders <<<"$dll_dirs"
-for folder in "${folders[@]}"; do WINEPATH+="$(winepath -w "$folder");"; done
+for folder in "${folders[@]}"; do
+    folder=$(realpath -m "$folder")
+    WINEPATH+="Z:${folder//\//\\};"
+done
 export WINEPATH
 exec wine "$@"
