@@ -41,6 +41,10 @@ fi
 export DISPLAY=":$(cat "$state/display")"
 if [ ! -f "$WINEPREFIX/.ready" ]; then
     wineboot -i </dev/null >/dev/null 2>&1 9>&-
+    # A program that crashes prints Wine's backtrace and ends, instead of waiting for someone to
+    # close the crash dialog while its test runs into CTest's time limit.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        </dev/null >/dev/null 2>&1 9>&-
     wineserver -w
     # Wine's own fonts (Tahoma, the dialogs' font, as on Windows) reach its programs only from
     # the prefix's font folder.
